@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs every test: installs what is missing, builds the three presets, runs
+# the native unit tests, the Windows tests under Wine, and the checks of the
+# i686 release binaries. Exits non-zero when anything fails.
+set -uo pipefail
+cd "$(dirname "$0")"
+
+bash testing/setup.sh || exit 1
+for preset in native windows-x64 windows-x86; do
+  cmake --preset "$preset" >/dev/null || exit 1
+  cmake --build --preset "$preset" || exit 1
+done
+
+passed=0
+failed=0
+tally() {  # reads ctest's summary line from its log
+  local line
+  line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -1)
+  if [ -z "$line" ]; then failed=$((failed + 1)); return; fi
+  local f total
+  f=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+  total=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$line")
+  passed=$((passed + total - f))
+  failed=$((failed + f))
+}
+
+logs=$(mktemp -d)
+ctest --preset native 2>&1 | tee "$logs/native.log"; tally "$logs/native.log"
+
+testing/bench.sh start build/windows-x64 || exit 1
+trap 'testing/bench.sh stop build/windows-x64' EXIT
+ctest --preset windows-x64 2>&1 | tee "$logs/windows-x64.log"; tally "$logs/windows-x64.log"
+ctest --preset windows-x86 2>&1 | tee "$logs/windows-x86.log"; tally "$logs/windows-x86.log"
+
+if [ -x testing/fuzz/run.sh ]; then
+  testing/fuzz/run.sh --brief 2>&1 | tee "$logs/fuzz.log"
+  if [ "${PIPESTATUS[0]}" -eq 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+fi
+
+echo
+echo "all: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
