@@ -40,6 +40,11 @@ endfunction()
 # Sources include each other from the repository root ("plugin/core/x.h").
 function(vesk_core_library name dir)
   file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT srcs)  # a module whose core has no sources yet
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${VESK_ROOT} ${CMAKE_BINARY_DIR}/generated)
+    return()
+  endif()
   add_library(${name} STATIC ${srcs})
   target_include_directories(${name} PUBLIC ${VESK_ROOT} ${CMAKE_BINARY_DIR}/generated)
   vesk_warnings(${name})
