@@ -30,7 +30,7 @@ for t in "${targets[@]}"; do
   seeds=testing/fuzz/seeds/$t
   [ -d "$seeds" ] || seeds=
   echo "fuzz: $t for ${seconds}s"
-  if ! build/fuzz/testing/fuzz/"$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
+  if ! build/fuzz/bin/"$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
         -artifact_prefix=build/fuzz/crashes/"$t"- -print_final_stats=1 "$corpus" $seeds \
         > build/fuzz/"$t".log 2>&1; then
     echo "fuzz: $t FAILED; see build/fuzz/$t.log and build/fuzz/crashes/"
