@@ -1,0 +1,31 @@
+// Time limits of the FTP command job, fixed when the library is built: no
+// wait of the job is unbounded, so a server that stops answering ends the job
+// through QUIT. Test builds shorten QV_FTP_WAIT_MS.
+#pragma once
+
+#include <cstdint>
+
+#ifndef QV_FTP_WAIT_MS
+#define QV_FTP_WAIT_MS 30000
+#endif
+
+#ifndef QV_FTP_GREETING_PAUSE_MS
+#define QV_FTP_GREETING_PAUSE_MS 1000
+#endif
+
+namespace qv {
+
+// Longest wait for a whole reply, for the data connection to be made, and
+// for each block of listing data.
+constexpr std::uint32_t kFtpWaitMs = QV_FTP_WAIT_MS;
+
+// Once the first lines of a multi-line greeting are in, how long the job
+// waits for more before it logs in; the greeting's rest is then read as the
+// USER reply, which the login re-reads past.
+constexpr std::uint32_t kGreetingPauseMs = QV_FTP_GREETING_PAUSE_MS < QV_FTP_WAIT_MS
+                                               ? QV_FTP_GREETING_PAUSE_MS : QV_FTP_WAIT_MS;
+
+// How often a wait for listing data looks for a stop request.
+constexpr std::uint32_t kStopLookMs = 100;
+
+}  // namespace qv
