@@ -48,6 +48,13 @@ struct scorer {
     total += double_byte_weight(code);
     after_double = true;
   }
+  // EUC-JP's 0x8E-prefixed half-width katakana: two bytes that a Shift_JIS
+  // reading takes for a level-1 kanji (0x8EA1-0x8EDF), so it must outweigh
+  // one; it cannot come from a misread of other text.
+  void euc_half_width() {
+    total += 2.2;
+    after_double = false;
+  }
   void cp932(unsigned code) {
     if (code < 0x100) half_width(); else double_byte(code);
   }
@@ -64,7 +71,7 @@ double score_eucjp(const unsigned char* p, std::size_t n) noexcept {
     if (b < 0x80) { s.ascii(); ++i; continue; }
     std::size_t need = b == 0x8F ? 3 : 2;
     if (i + need > n) break;  // cut by the end
-    if (b == 0x8E && p[i + 1] >= 0xA1 && p[i + 1] <= 0xDF) { s.half_width(); i += 2; continue; }
+    if (b == 0x8E && p[i + 1] >= 0xA1 && p[i + 1] <= 0xDF) { s.euc_half_width(); i += 2; continue; }
     if (b == 0x8F && gr(p[i + 1]) && gr(p[i + 2])) {
       if (cp932_from_jisx0212(p[i + 1] & 0x7F, p[i + 2] & 0x7F)) s.double_byte(0xFA40); else s.unmapped();
       i += 3;
