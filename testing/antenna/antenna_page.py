@@ -13,7 +13,7 @@ import sys
 
 JUMP = ' <A HREF="/antenna/jump.cgi?id=000&u='  # the 37 characters of link markup
 
-CHARSET = {'euc_jp': 'EUC-JP', 'iso2022_jp': 'ISO-2022-JP', 'cp932': 'Shift_JIS',
+CHARSET = {'euc_jp': 'EUC-JP', 'iso2022_jp': 'ISO-2022-JP', 'iso2022_jp_ext': 'ISO-2022-JP', 'cp932': 'Shift_JIS',
            'shift_jis': 'Shift_JIS', 'utf-8': 'UTF-8'}
 
 
