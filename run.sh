@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# The main job: builds everything and shows what the plug-in does.
+# The main job: builds everything, then runs a real check under Wine against
+# a local antenna page with the host shell stand-in, and shows what the
+# mascot was asked to say, the menu, the store files and the opened address.
 set -euo pipefail
 cd "$(dirname "$0")"
 bash testing/setup.sh
@@ -7,4 +9,6 @@ for preset in native windows-x64; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
-exec /usr/bin/python3 testing/demo/main_job.py
+testing/bench.sh start build/windows-x64
+trap 'testing/bench.sh stop build/windows-x64' EXIT
+/usr/bin/python3 testing/demo/main_job.py
