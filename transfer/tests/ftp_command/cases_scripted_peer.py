@@ -78,6 +78,13 @@ class WholeJob(PeerCase):
         self.assertEqual(self.file.read_bytes(), b'/pub/docs\r\n' + LISTING)
         self.assertEqual(peer.commands[-1], 'QUIT')
 
+    def test_listing_file_that_cannot_be_created(self):
+        local, path = local_path(self.dir / 'missing', 'listing.txt')
+        peer, _ = self.job({'listing': LISTING}, mode='', local=local)
+        self.assertTrue(peer.data_connected)
+        self.assertEqual(self.transcript(peer), LOGIN + ['PORT', 'TYPE A', 'LIST', 'QUIT'])
+        self.assertFalse(path.parent.exists())
+
 
 class WrongCodes(PeerCase):
     """Each refused step: what follows it is QUIT, and nothing else."""
