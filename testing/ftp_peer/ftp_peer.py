@@ -3,8 +3,8 @@ FTP command job.
 
 It records every command line it receives (raw bytes, CR LF included) and
 answers from a table of replies that a test can override per command. A reply
-is bytes, a list of bytes and pauses (float seconds) to split or delay it, or
-None to withhold it. Several replies sent as one string arrive merged. For
+is bytes, a list of bytes and pauses (float seconds) to split or delay it,
+None to withhold it, or CLOSE to close the control connection. Several replies sent as one string arrive merged. For
 LIST the peer makes the active-mode data connection to the address that PORT
 named (unless told not to) and sends the listing in chunks, with a pause
 between them for a slow listing.
@@ -28,6 +28,7 @@ DEFAULT_REPLIES = {
     'QUIT': b'221 Bye\r\n',
 }
 GREETING = b'220 Scripted peer ready\r\n'
+CLOSE = 'close'  # as a reply: the peer closes the control connection instead
 
 
 class FtpPeer:
@@ -124,6 +125,8 @@ class FtpPeer:
                     self._note_port(line)
                 if verb == 'LIST' and 'LIST' not in self.replies and not self.silent:
                     self._list(conn)
+                elif self.replies.get(verb) == CLOSE:
+                    return
                 else:
                     self._send(conn, self.replies.get(verb, b'502 Not implemented\r\n'))
                 if verb == 'QUIT':

@@ -32,13 +32,14 @@ void Socket::close() {
 
 Deadline Deadline::after(std::uint32_t ms) {
   Deadline deadline;
-  deadline.end_ms_ = GetTickCount64() + ms;
+  deadline.start_ = GetTickCount();
+  deadline.length_ms_ = ms;
   return deadline;
 }
 
 std::uint32_t Deadline::remaining_ms() const {
-  const std::uint64_t now = GetTickCount64();
-  return now >= end_ms_ ? 0 : static_cast<std::uint32_t>(end_ms_ - now);
+  const std::uint32_t elapsed = GetTickCount() - start_;
+  return elapsed >= length_ms_ ? 0 : length_ms_ - elapsed;
 }
 
 WaitResult wait_readable(SOCKET socket, std::uint32_t ms) {

@@ -41,16 +41,22 @@ class Socket {
   SOCKET handle_ = INVALID_SOCKET;
 };
 
-// A point in time a wait must not pass, on the system's millisecond tick.
+// A point in time a wait must not pass, on the system's millisecond tick
+// (GetTickCount, which every Windows version has; its wrap after 49 days
+// is harmless because only differences of ticks are used).
 class Deadline {
  public:
   static Deadline after(std::uint32_t ms);
   // Milliseconds left, 0 once passed.
   std::uint32_t remaining_ms() const;
-  Deadline earlier(const Deadline& other) const { return end_ms_ < other.end_ms_ ? *this : other; }
+  // Whichever of the two deadlines comes first.
+  Deadline earlier(const Deadline& other) const {
+    return remaining_ms() <= other.remaining_ms() ? *this : other;
+  }
 
  private:
-  std::uint64_t end_ms_ = 0;
+  std::uint32_t start_ = 0;
+  std::uint32_t length_ms_ = 0;
 };
 
 enum class WaitResult { ready, timed_out, failed };

@@ -6,7 +6,7 @@ import unittest
 
 import winebench
 from command_job import local_path, run_job
-from ftp_peer import FtpPeer
+from ftp_peer import CLOSE, FtpPeer
 
 HOST = '127.0.0.31'
 LOGIN = ['USER anna', 'PASS secret', 'CWD /pub/docs/', 'PWD']
@@ -197,7 +197,7 @@ class CommandWords(PeerCase):
 
 
 class Waits(PeerCase):
-    """Every wait ends: no data connection, a stop, a silent server."""
+    """Every wait ends: no data connection, a stop, a silent or closing server."""
 
     def test_data_connection_never_made(self):
         self.file.write_bytes(OLD)
@@ -219,10 +219,12 @@ class Waits(PeerCase):
         self.assertEqual(body, listing[:len(body)])
         self.assertEqual(peer.commands[-1], 'QUIT')
 
-    def test_silent_server(self):
+    def test_silent_or_closing_server(self):
         rows = [
             ('no greeting', {'silent': True}, ['QUIT']),
             ('no PWD reply', {'replies': {'PWD': None, 'QUIT': None}}, LOGIN + ['QUIT']),
+            ('connection closed after PASS', {'replies': {'PASS': CLOSE}}, LOGIN[:2]),
+            ('connection closed at TYPE A', {'replies': {'TYPE': CLOSE}}, LOGIN + ['DELE old.txt', 'PORT', 'TYPE A']),
         ]
         for what, peer_args, expected in rows:
             with self.subTest(what):
