@@ -1,0 +1,85 @@
+// Move-only owners for the Windows resources the plug-in opens: kernel
+// handles (mutex, mapping, process), files, directory searches, mapped
+// views and loaded libraries. Each closes its resource exactly once; locals
+// declared in opening order close in reverse order on every path.
+#pragma once
+
+#include <windows.h>
+
+namespace vesk::win {
+
+template <typename Traits>
+class UniqueHandle {
+ public:
+  using Value = typename Traits::Value;
+
+  UniqueHandle() = default;
+  explicit UniqueHandle(Value value) : value_(value) {}
+  ~UniqueHandle() { reset(); }
+
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+  UniqueHandle(UniqueHandle&& other) noexcept : value_(other.release()) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    if (this != &other) reset(other.release());
+    return *this;
+  }
+
+  Value get() const { return value_; }
+  explicit operator bool() const { return value_ != Traits::invalid(); }
+
+  // Gives up ownership without closing.
+  Value release() {
+    Value v = value_;
+    value_ = Traits::invalid();
+    return v;
+  }
+  // Closes what is held (if anything) and takes `value`.
+  void reset(Value value = Traits::invalid()) {
+    if (value_ != Traits::invalid()) Traits::close(value_);
+    value_ = value;
+  }
+
+ private:
+  Value value_ = Traits::invalid();
+};
+
+// Handles whose failure value is 0: mutex, file mapping, process, thread.
+struct KernelHandleTraits {
+  using Value = HANDLE;
+  static Value invalid() { return nullptr; }
+  static void close(Value v) { CloseHandle(v); }
+};
+
+// Handles whose failure value is INVALID_HANDLE_VALUE: CreateFile.
+struct FileHandleTraits {
+  using Value = HANDLE;
+  static Value invalid() { return INVALID_HANDLE_VALUE; }
+  static void close(Value v) { CloseHandle(v); }
+};
+
+struct FindHandleTraits {
+  using Value = HANDLE;
+  static Value invalid() { return INVALID_HANDLE_VALUE; }
+  static void close(Value v) { FindClose(v); }
+};
+
+struct MappedViewTraits {
+  using Value = const void*;
+  static Value invalid() { return nullptr; }
+  static void close(Value v) { UnmapViewOfFile(v); }
+};
+
+struct ModuleTraits {
+  using Value = HMODULE;
+  static Value invalid() { return nullptr; }
+  static void close(Value v) { FreeLibrary(v); }
+};
+
+using KernelHandle = UniqueHandle<KernelHandleTraits>;
+using FileHandle = UniqueHandle<FileHandleTraits>;
+using FindHandle = UniqueHandle<FindHandleTraits>;
+using MappedView = UniqueHandle<MappedViewTraits>;
+using LoadedModule = UniqueHandle<ModuleTraits>;
+
+}  // namespace vesk::win
