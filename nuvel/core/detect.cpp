@@ -12,6 +12,7 @@
 #include "nuvel/core/cp932_table.h"
 #include "nuvel/core/eucjp_to_sjis.h"
 #include "nuvel/core/iso2022jp_to_sjis.h"
+#include "nuvel/core/cp932_table.h"
 #include "nuvel/core/jis.h"
 #include "nuvel/core/sjis_validate.h"
 #include "nuvel/core/utf8_to_sjis.h"
@@ -132,13 +133,12 @@ double score_utf8(const unsigned char* p, std::size_t n) noexcept {
 }
 
 struct seven_bit_scan {
-  std::size_t first_high;  // offset of the first byte >= 0x80, n when none
-  bool escape;             // a known ISO-2022-JP escape before it
+  std::size_t stop;  // offset of the first byte >= 0x80 or escape, n when none
+  bool escape;       // stopped at a known ISO-2022-JP escape
 };
 
 seven_bit_scan scan_seven_bit(const char* in, std::size_t n) noexcept {
   auto p = reinterpret_cast<const unsigned char*>(in);
-  bool escape = false;
   std::size_t i = 0;
   while (i < n) {
     if (i + 8 <= n) {
@@ -149,10 +149,10 @@ seven_bit_scan scan_seven_bit(const char* in, std::size_t n) noexcept {
       if (!(w & highs) && !((x - ones) & ~x & highs)) { i += 8; continue; }
     }
     if (p[i] >= 0x80) break;
-    if (p[i] == 0x1B && !escape && is_iso2022jp_escape(in, i, n)) escape = true;
+    if (p[i] == 0x1B && is_iso2022jp_escape(in, i, n)) return {i, true};
     ++i;
   }
-  return {i, escape};
+  return {i, false};
 }
 
 // Whether the bytes are valid in the declared encoding (a sequence cut by the
@@ -188,10 +188,10 @@ encoding detect_encoding(const char* in, std::size_t n) noexcept {
 
   seven_bit_scan scan = scan_seven_bit(in, n);
   if (scan.escape) return encoding::iso2022jp;
-  if (scan.first_high == n) return encoding::ascii;
+  if (scan.stop == n) return encoding::ascii;
 
-  const char* window = in + scan.first_high;
-  std::size_t len = std::min(n - scan.first_high, kDetectWindow);
+  const char* window = in + scan.stop;
+  std::size_t len = std::min(n - scan.stop, kDetectWindow);
   std::optional<encoding> hint = find_charset_hint(in, n);
   if (hint && hint != encoding::iso2022jp && agrees(*hint, window, len)) return *hint;
   const encoding candidates[] = {encoding::utf8, encoding::shift_jis, encoding::eucjp};

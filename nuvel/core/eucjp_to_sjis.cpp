@@ -1,6 +1,7 @@
 // EUC-JP to code page 932 (see eucjp_to_sjis.h).
 #include "nuvel/core/eucjp_to_sjis.h"
 
+#include "nuvel/core/cp932_table.h"
 #include "nuvel/core/jis.h"
 #include "nuvel/core/unit.h"
 
@@ -41,8 +42,34 @@ inline unit eucjp_step(const unsigned char* in, std::size_t i, std::size_t n) no
 }  // namespace
 
 result convert_eucjp_to_sjis(const char* in, std::size_t n, char* out) noexcept {
-  return convert_with(reinterpret_cast<const unsigned char*>(in), n, reinterpret_cast<unsigned char*>(out),
-                      eucjp_step);
+  auto p = reinterpret_cast<const unsigned char*>(in);
+  auto o = reinterpret_cast<unsigned char*>(out);
+  const std::uint16_t* jis = jisx0208_table();
+  result r;
+  sjis_writer w{o};
+  std::size_t i = 0;
+  while (i < n) {
+    unsigned b = p[i];
+    if (b < 0x80) {
+      i = copy_ascii_run(p, i, n, w.out);
+      continue;
+    }
+    // The common case inline: an assigned JIS X 0208 pair.
+    if (i + 1 < n && is_gr(b) && is_gr(p[i + 1])) {
+      unsigned code = jis[(b - 0xA1) * 94 + (p[i + 1] - 0xA1)];
+      if (code) {
+        w.pair(code);
+        i += 2;
+        continue;
+      }
+    }
+    unit u = eucjp_step(p, i, n);
+    if (u.error != error_code::success && r.error == error_code::success) r.error = u.error;
+    write_unit(w, u);
+    i += u.length;
+  }
+  r.count = static_cast<std::size_t>(w.out - o);
+  return r;
 }
 
 result validate_eucjp(const char* in, std::size_t n) noexcept {

@@ -1,8 +1,10 @@
 // ISO-2022-JP to code page 932 (see iso2022jp_to_sjis.h).
 #include "nuvel/core/iso2022jp_to_sjis.h"
 
+#include <cstdint>
 #include <cstring>
 
+#include "nuvel/core/cp932_table.h"
 #include "nuvel/core/jis.h"
 #include "nuvel/core/unit.h"
 
@@ -32,6 +34,15 @@ constexpr unsigned kEsc = 0x1B, kShiftOut = 0x0E, kShiftIn = 0x0F;
 // prefix of a known one, else its length and the table row in *found.
 std::size_t match_escape(const unsigned char* in, std::size_t i, std::size_t n, const escape** found) noexcept {
   std::size_t left = n - i - 1;
+  // Every known escape starts with one of these; most text uses the first two.
+  if (left >= 2 && (in[i + 1] == '(' || in[i + 1] == '$')) {
+    for (const escape& e : kEscapes) {
+      if (e.length == 2 && e.bytes[0] == in[i + 1] && e.bytes[1] == in[i + 2]) {
+        *found = &e;
+        return 3;
+      }
+    }
+  }
   bool prefix = false;
   for (const escape& e : kEscapes) {
     if (left >= e.length) {
@@ -92,7 +103,8 @@ struct decoder {
   }
 };
 
-// Copies plain ASCII (no ESC, SO, SI, no byte >= 0x80) eight bytes at a time.
+// Copies plain ASCII (no ESC, SO, SI, no byte >= 0x80), eight bytes at a time
+// while it can.
 inline std::size_t copy_plain_run(const unsigned char* in, std::size_t i, std::size_t n, unsigned char*& out) noexcept {
   constexpr std::uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
   auto has_byte = [](std::uint64_t w, std::uint64_t b) {
@@ -107,6 +119,10 @@ inline std::size_t copy_plain_run(const unsigned char* in, std::size_t i, std::s
     std::memcpy(out + (i - start), &w, 8);
     i += 8;
   }
+  while (i < n && in[i] < 0x80 && in[i] != kEsc && in[i] != kShiftOut && in[i] != kShiftIn) {
+    out[i - start] = in[i];
+    ++i;
+  }
   out += i - start;
   return i;
 }
@@ -119,10 +135,21 @@ result convert_iso2022jp_to_sjis(const char* in, std::size_t n, char* out) noexc
   result r;
   sjis_writer w{o};
   decoder d;
+  const std::uint16_t* jis = jisx0208_table();
   std::size_t i = 0;
   while (i < n) {
     if (d.current == mode::ascii && !d.shifted) {
       i = copy_plain_run(p, i, n, w.out);
+      if (i >= n) break;
+    } else if (d.current == mode::jisx0208 && !d.shifted) {
+      // The common case inline: a run of assigned JIS X 0208 pairs.
+      while (i + 1 < n) {
+        unsigned j1 = p[i] - 0x21u, j2 = p[i + 1] - 0x21u;
+        unsigned code = j1 < 94 && j2 < 94 ? jis[j1 * 94 + j2] : 0;
+        if (!code) break;
+        w.pair(code);
+        i += 2;
+      }
       if (i >= n) break;
     }
     unit u = d.step(p, i, n);

@@ -1,8 +1,8 @@
 // JIS X 0208 row/cell to Shift_JIS by arithmetic, shared by the EUC-JP and
-// ISO-2022-JP converters.
+// ISO-2022-JP converters and by detection.
 #pragma once
 
-#include "nuvel/core/cp932_table.h"
+#include <cstdint>
 
 namespace nuvel {
 
@@ -15,11 +15,15 @@ namespace nuvel {
   return (lead << 8) | trail;
 }
 
-// The code page 932 code of JIS X 0208 j1/j2, 0 when code page 932 does not
-// assign the code it lands on (rows 9-12, 14-15, 85-88, 93-94, empty cells).
+// 94 x 94 codes: sjis_from_jis() where code page 932 assigns the code it
+// lands on, 0 elsewhere (rows 9-12, 14-15, 85-88, 93-94, empty cells).
+// Computed once; the converters index it with (j1 - 0x21) * 94 + j2 - 0x21.
+[[nodiscard]] const std::uint16_t* jisx0208_table() noexcept;
+
+// The code page 932 code of JIS X 0208 j1/j2 (0x21-0x7E each), 0 when code
+// page 932 does not assign it.
 [[nodiscard]] inline unsigned cp932_from_jisx0208(unsigned j1, unsigned j2) noexcept {
-  unsigned code = sjis_from_jis(j1, j2);
-  return cp932_double_byte_assigned(code >> 8, code & 0xFF) ? code : 0;
+  return jisx0208_table()[(j1 - 0x21) * 94 + (j2 - 0x21)];
 }
 
 }  // namespace nuvel

@@ -1,6 +1,8 @@
 // Shift_JIS pass-through and validation (see sjis_validate.h).
 #include "nuvel/core/sjis_validate.h"
 
+#include <cstring>
+
 #include "nuvel/core/cp932_table.h"
 #include "nuvel/core/unit.h"
 
@@ -24,13 +26,34 @@ inline unit sjis_step(const unsigned char* in, std::size_t i, std::size_t n) noe
 
 }  // namespace
 
-result convert_sjis_to_sjis(const char* in, std::size_t n, char* out) noexcept {
-  return convert_with(reinterpret_cast<const unsigned char*>(in), n, reinterpret_cast<unsigned char*>(out),
-                      sjis_step);
+result validate_sjis(const char* in, std::size_t n) noexcept {
+  auto p = reinterpret_cast<const unsigned char*>(in);
+  std::size_t i = 0;
+  while (i < n) {
+    unsigned b = p[i];
+    if (b < 0x80) {
+      std::uint64_t word;
+      if (i + 8 <= n && (std::memcpy(&word, p + i, 8), !(word & 0x8080808080808080ull))) i += 8;
+      else ++i;
+      continue;
+    }
+    if (b >= 0xA1 && b <= 0xDF) { ++i; continue; }
+    if (i + 1 < n && cp932_double_byte_assigned(b, p[i + 1])) { i += 2; continue; }
+    return {sjis_step(p, i, n).error, i};
+  }
+  return {error_code::success, n};
 }
 
-result validate_sjis(const char* in, std::size_t n) noexcept {
-  return validate_with(reinterpret_cast<const unsigned char*>(in), n, sjis_step);
+// Valid input is the output: copy the valid prefix at once and convert only
+// from the first problem on.
+result convert_sjis_to_sjis(const char* in, std::size_t n, char* out) noexcept {
+  result valid = validate_sjis(in, n);
+  std::memcpy(out, in, valid.count);
+  if (valid.error == error_code::success) return {error_code::success, n};
+  std::size_t at = valid.count;
+  result rest = convert_with(reinterpret_cast<const unsigned char*>(in) + at, n - at,
+                             reinterpret_cast<unsigned char*>(out) + at, sjis_step);
+  return {valid.error, at + rest.count};
 }
 
 }  // namespace nuvel

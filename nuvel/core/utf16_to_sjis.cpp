@@ -1,6 +1,9 @@
 // UTF-16 to code page 932 (see utf16_to_sjis.h).
 #include "nuvel/core/utf16_to_sjis.h"
 
+#include <bit>
+#include <cstring>
+
 #include "nuvel/core/cp932_table.h"
 #include "nuvel/core/unit.h"
 
@@ -28,22 +31,65 @@ inline unit utf16_step(const unsigned char* in, std::size_t i, std::size_t n, bo
   return {2, code, error_code::success};
 }
 
-}  // namespace
-
-result convert_utf16_to_sjis(const char* in, std::size_t n, bool big_endian, char* out) noexcept {
-  auto p = reinterpret_cast<const unsigned char*>(in);
+// The loop, with the byte order fixed at compile time.
+template <bool BigEndian>
+result convert_utf16(const unsigned char* p, std::size_t n, unsigned char* out) noexcept {
   std::size_t i = 0;
-  if (n >= 2 && read16(p, big_endian) == 0xFEFF) i = 2;
+  if (n >= 2 && read16(p, BigEndian) == 0xFEFF) i = 2;
   result r;
-  sjis_writer w{reinterpret_cast<unsigned char*>(out)};
-  while (i < n) {
-    unit u = utf16_step(p, i, n, big_endian);
+  sjis_writer w{out};
+  // The bits of a unit >= 0x80 as the unit sits in a word loaded on this host.
+  constexpr bool same_order = BigEndian == (std::endian::native == std::endian::big);
+  constexpr std::uint64_t ascii_mask = (same_order ? 0xFF80ull : 0x80FFull) * 0x0001000100010001ull;
+  constexpr unsigned lo = BigEndian ? 1 : 0;
+  while (i + 2 <= n) {
+    unsigned v = read16(p + i, BigEndian);
+    if (v < 0x80) {
+      // ASCII: four units at a time while they last.
+      std::uint64_t word;
+      while (i + 8 <= n && (std::memcpy(&word, p + i, 8), !(word & ascii_mask))) {
+        w.out[0] = p[i + lo];
+        w.out[1] = p[i + 2 + lo];
+        w.out[2] = p[i + 4 + lo];
+        w.out[3] = p[i + 6 + lo];
+        w.out += 4;
+        i += 8;
+      }
+      if (i + 2 > n) break;
+      v = read16(p + i, BigEndian);
+      if (v < 0x80) {
+        w.byte(v);
+        i += 2;
+        continue;
+      }
+    }
+    // The common case inline: a BMP character that code page 932 has.
+    unsigned code = v < 0xD800 || v > 0xDFFF ? cp932_from_unicode(v) : 0;
+    if (code) {
+      w.code(code);
+      i += 2;
+      continue;
+    }
+    unit u = utf16_step(p, i, n, BigEndian);
     if (u.error != error_code::success && r.error == error_code::success) r.error = u.error;
     write_unit(w, u);
     i += u.length;
   }
-  r.count = static_cast<std::size_t>(w.out - reinterpret_cast<unsigned char*>(out));
+  if (i < n) {  // a final odd byte
+    unit u = utf16_step(p, i, n, BigEndian);
+    if (r.error == error_code::success) r.error = u.error;
+    write_unit(w, u);
+  }
+  r.count = static_cast<std::size_t>(w.out - out);
   return r;
+}
+
+}  // namespace
+
+result convert_utf16_to_sjis(const char* in, std::size_t n, bool big_endian, char* out) noexcept {
+  auto p = reinterpret_cast<const unsigned char*>(in);
+  auto o = reinterpret_cast<unsigned char*>(out);
+  return big_endian ? convert_utf16<true>(p, n, o) : convert_utf16<false>(p, n, o);
 }
 
 }  // namespace nuvel

@@ -63,8 +63,37 @@ inline std::size_t bom_length(const unsigned char* in, std::size_t n) noexcept {
 
 result convert_utf8_to_sjis(const char* in, std::size_t n, char* out) noexcept {
   auto p = reinterpret_cast<const unsigned char*>(in);
-  std::size_t skip = bom_length(p, n);
-  return convert_with(p + skip, n - skip, reinterpret_cast<unsigned char*>(out), utf8_step);
+  auto o = reinterpret_cast<unsigned char*>(out);
+  result r;
+  sjis_writer w{o};
+  std::size_t i = bom_length(p, n);
+  while (i < n) {
+    unsigned b = p[i];
+    if (b < 0x80) {
+      i = copy_ascii_run(p, i, n, w.out);
+      continue;
+    }
+    // The common case inline: a three-byte sequence (U+0800-U+FFFF, no
+    // surrogate) that code page 932 has; everything else takes utf8_step.
+    if ((b & 0xF0) == 0xE0 && i + 2 < n) {
+      unsigned c1 = p[i + 1], c2 = p[i + 2];
+      if ((c1 & 0xC0) == 0x80 && (c2 & 0xC0) == 0x80) {
+        std::uint32_t cp = ((b & 0x0F) << 12) | ((c1 & 0x3F) << 6) | (c2 & 0x3F);
+        unsigned code = cp932_from_unicode(cp);
+        if (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF) && code) {
+          w.code(code);
+          i += 3;
+          continue;
+        }
+      }
+    }
+    unit u = utf8_step(p, i, n);
+    if (u.error != error_code::success && r.error == error_code::success) r.error = u.error;
+    write_unit(w, u);
+    i += u.length;
+  }
+  r.count = static_cast<std::size_t>(w.out - o);
+  return r;
 }
 
 result validate_utf8(const char* in, std::size_t n) noexcept {
