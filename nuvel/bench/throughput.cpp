@@ -1,7 +1,7 @@
 // Throughput of the engine on 50 MB of real Japanese text (manpages-ja) per
 // input encoding, stated and detected, against glibc iconv and nkf on the
 // same files in the same run; prints MB/s and the ratios.
-// Usage: nuvel_bench [corpus-dir] [bytes]
+// Usage: nuvel_bench [corpus-dir] [bytes] [input name, e.g. UTF-16: only it]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -65,6 +65,7 @@ int main(int argc, char** argv) {
   std::printf("%-10s %8s | %9s %9s | %9s %9s %9s | %7s %7s %7s\n", "input", "MB", "ours", "ours-det", "iconv",
               "nkf", "nkf-guess", "/iconv", "/nkf", "det/nkfg");
   for (const input_kind& k : kKinds) {
+    if (argc > 3 && std::string(argv[3]) != k.iconv) continue;
     std::string path = dir + "/text." + k.file;
     std::string in = test::read_file(path);
     std::vector<char> out(sjis_length_upper_bound(in.size()));

@@ -24,6 +24,14 @@ extern const std::uint16_t kJisX0212ToCp932[94 * 94];
   return tables::kUnicodePages[tables::kUnicodePageIndex[u >> 8]][u & 0xFF];
 }
 
+// The same mapping as one flat array of 65536 codes (surrogates 0), filled
+// on first use: one load per character in the UTF-8 and UTF-16 loops.
+[[nodiscard]] const std::uint16_t* cp932_bmp_table() noexcept;
+
+// One bit per 16-bit value lead << 8 | trail (8 KiB), set where code page 932
+// assigns the double-byte code; filled on first use for the Shift_JIS loop.
+[[nodiscard]] const std::uint8_t* cp932_assigned_bits() noexcept;
+
 // Whether lead/trail form a double-byte code that code page 932 assigns
 // (the user-defined area 0xF040-0xF9FC counts). Any byte values are allowed.
 [[nodiscard]] inline bool cp932_double_byte_assigned(unsigned lead, unsigned trail) noexcept {

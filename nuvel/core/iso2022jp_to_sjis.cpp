@@ -152,6 +152,13 @@ result convert_iso2022jp_to_sjis(const char* in, std::size_t n, char* out) noexc
       }
       if (i >= n) break;
     }
+    // The two escapes that make up nearly all real text, inline.
+    if (p[i] == kEsc && i + 2 < n && p[i + 2] == 'B' && (p[i + 1] == '$' || p[i + 1] == '(')) {
+      d.current = p[i + 1] == '$' ? mode::jisx0208 : mode::ascii;
+      d.shifted = false;
+      i += 3;
+      continue;
+    }
     unit u = d.step(p, i, n);
     if (u.error != error_code::success && r.error == error_code::success) r.error = u.error;
     write_unit(w, u);

@@ -28,6 +28,7 @@ inline unit sjis_step(const unsigned char* in, std::size_t i, std::size_t n) noe
 
 result validate_sjis(const char* in, std::size_t n) noexcept {
   auto p = reinterpret_cast<const unsigned char*>(in);
+  const std::uint8_t* assigned = cp932_assigned_bits();
   std::size_t i = 0;
   while (i < n) {
     unsigned b = p[i];
@@ -38,7 +39,10 @@ result validate_sjis(const char* in, std::size_t n) noexcept {
       continue;
     }
     if (b >= 0xA1 && b <= 0xDF) { ++i; continue; }
-    if (i + 1 < n && cp932_double_byte_assigned(b, p[i + 1])) { i += 2; continue; }
+    if (i + 1 < n) {
+      unsigned code = (b << 8) | p[i + 1];
+      if ((assigned[code >> 3] >> (code & 7)) & 1) { i += 2; continue; }
+    }
     return {sjis_step(p, i, n).error, i};
   }
   return {error_code::success, n};

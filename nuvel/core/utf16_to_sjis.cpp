@@ -42,16 +42,26 @@ result convert_utf16(const unsigned char* p, std::size_t n, unsigned char* out) 
   constexpr bool same_order = BigEndian == (std::endian::native == std::endian::big);
   constexpr std::uint64_t ascii_mask = (same_order ? 0xFF80ull : 0x80FFull) * 0x0001000100010001ull;
   constexpr unsigned lo = BigEndian ? 1 : 0;
+  const std::uint16_t* bmp = cp932_bmp_table();
   while (i + 2 <= n) {
     unsigned v = read16(p + i, BigEndian);
     if (v < 0x80) {
       // ASCII: four units at a time while they last.
       std::uint64_t word;
       while (i + 8 <= n && (std::memcpy(&word, p + i, 8), !(word & ascii_mask))) {
-        w.out[0] = p[i + lo];
-        w.out[1] = p[i + 2 + lo];
-        w.out[2] = p[i + 4 + lo];
-        w.out[3] = p[i + 6 + lo];
+        if constexpr (std::endian::native == std::endian::little) {
+          // Gather the four low bytes of the word into its lowest 32 bits.
+          std::uint64_t x = BigEndian ? word >> 8 : word;
+          x = (x | (x >> 8)) & 0x0000FFFF0000FFFFull;
+          x = x | (x >> 16);
+          const auto packed = static_cast<std::uint32_t>(x);
+          std::memcpy(w.out, &packed, 4);
+        } else {
+          w.out[0] = p[i + lo];
+          w.out[1] = p[i + 2 + lo];
+          w.out[2] = p[i + 4 + lo];
+          w.out[3] = p[i + 6 + lo];
+        }
         w.out += 4;
         i += 8;
       }
@@ -64,7 +74,17 @@ result convert_utf16(const unsigned char* p, std::size_t n, unsigned char* out) 
       }
     }
     // The common case inline: a BMP character that code page 932 has.
-    unsigned code = v < 0xD800 || v > 0xDFFF ? cp932_from_unicode(v) : 0;
+    unsigned code = bmp[v];  // 0 for surrogates and what code page 932 lacks
+    if (code >= 0x100 && i + 4 <= n) {
+      // Japanese text runs double-byte: two characters per round when it can.
+      unsigned next = bmp[read16(p + i + 2, BigEndian)];
+      if (next >= 0x100) {
+        w.pair(code);
+        w.pair(next);
+        i += 4;
+        continue;
+      }
+    }
     if (code) {
       w.code(code);
       i += 2;

@@ -67,6 +67,7 @@ result convert_utf8_to_sjis(const char* in, std::size_t n, char* out) noexcept {
   result r;
   sjis_writer w{o};
   std::size_t i = bom_length(p, n);
+  const std::uint16_t* bmp = cp932_bmp_table();
   while (i < n) {
     unsigned b = p[i];
     if (b < 0x80) {
@@ -79,8 +80,8 @@ result convert_utf8_to_sjis(const char* in, std::size_t n, char* out) noexcept {
       unsigned c1 = p[i + 1], c2 = p[i + 2];
       if ((c1 & 0xC0) == 0x80 && (c2 & 0xC0) == 0x80) {
         std::uint32_t cp = ((b & 0x0F) << 12) | ((c1 & 0x3F) << 6) | (c2 & 0x3F);
-        unsigned code = cp932_from_unicode(cp);
-        if (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF) && code) {
+        unsigned code = bmp[cp];  // 0 for surrogates and what code page 932 lacks
+        if (cp >= 0x800 && code) {
           w.code(code);
           i += 3;
           continue;
