@@ -8,10 +8,12 @@
 //
 // The test drives it through standard input, one command a line, and reads
 // one answer line per command on standard output (see testing/host/host_standin.py):
-//   msg <message> <wparam> <lparam>   -> "sent <result>" | "no-target" | "failed"
+//   msg <message> <wparam> <lparam> [<message> <wparam> <lparam>]...
+//        sends them back to back      -> "sent <result>..." | "no-target" | "failed"
 //   target                            -> "target <decimal handle or 0>"
 //   quit  (or end of input)           -> "bye", then the program ends
 // At start it prints "ready <own window handle>" once everything is in place.
+// In a --block-file the text "%HWND%" stands for the stand-in's own handle.
 #include <windows.h>
 
 #include <cstdio>
@@ -100,20 +102,27 @@ DWORD WINAPI command_thread(LPVOID) {
   HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
   std::string line;
   while (read_line(in, line)) {
-    unsigned long long msg = 0, wp = 0;
-    long long lp = 0;
-    if (std::sscanf(line.c_str(), "msg %llu %llu %lld", &msg, &wp, &lp) == 3) {
+    if (line.rfind("msg ", 0) == 0) {
       HWND to = reinterpret_cast<HWND>(g_standin.target);
       if (!to) {
         answer("no-target");
         continue;
       }
-      DWORD_PTR result = 0;
-      if (SendMessageTimeoutW(to, static_cast<UINT>(msg), static_cast<WPARAM>(wp), static_cast<LPARAM>(lp),
-                              SMTO_NORMAL, 5000, &result))
-        answer("sent " + std::to_string(static_cast<unsigned long long>(result)));
-      else
-        answer("failed");
+      std::string results = "sent";
+      const char* p = line.c_str() + 4;
+      unsigned long long msg = 0, wp = 0;
+      long long lp = 0;
+      int used = 0;
+      bool ok = true;
+      while (ok && std::sscanf(p, " %llu %llu %lld%n", &msg, &wp, &lp, &used) == 3) {
+        p += used;
+        DWORD_PTR result = 0;
+        ok = SendMessageTimeoutW(to, static_cast<UINT>(msg), static_cast<WPARAM>(wp), static_cast<LPARAM>(lp),
+                                 SMTO_NORMAL, 5000, &result) != 0;
+        results += ' ';
+        results += std::to_string(static_cast<unsigned long long>(result));
+      }
+      answer(ok ? results : "failed");
     } else if (line == "target") {
       answer("target " + std::to_string(static_cast<long long>(g_standin.target)));
     } else if (line == "quit") {
@@ -141,9 +150,25 @@ std::vector<char> read_whole(const wchar_t* path) {
 
 // The block a host publishes: four bytes of its own, then byte 1, the
 // window handle in decimal digits and a CR.
+std::string handle_text(HWND w) { return std::to_string(static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(w))); }
+
+std::vector<char> block_from_file(const wchar_t* path, HWND w) {
+  std::vector<char> raw = read_whole(path);
+  const std::string text(raw.begin(), raw.end()), placeholder = "%HWND%", handle = handle_text(w);
+  std::vector<char> block;
+  for (size_t at = 0; at < text.size();) {
+    if (text.compare(at, placeholder.size(), placeholder) == 0) {
+      block.insert(block.end(), handle.begin(), handle.end());
+      at += placeholder.size();
+    } else {
+      block.push_back(text[at++]);
+    }
+  }
+  return block;
+}
+
 std::vector<char> standard_block(HWND w) {
-  std::string text = std::string("\x7f\x7f\x7f\x7f", 4) + '\x01' +
-                     std::to_string(static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(w))) + "\r";
+  std::string text = std::string("\x7f\x7f\x7f\x7f", 4) + '\x01' + handle_text(w) + "\r";
   std::vector<char> block(kDefaultMappingBytes, '\0');
   std::memcpy(block.data(), text.data(), text.size());
   return block;
@@ -177,7 +202,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   HANDLE section = nullptr;
   if (mapping) {
-    std::vector<char> block = block_file ? read_whole(block_file) : standard_block(g_standin.window);
+    std::vector<char> block = block_file ? block_from_file(block_file, g_standin.window) : standard_block(g_standin.window);
     if (block.empty()) block.push_back('\0');
     section = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, static_cast<DWORD>(block.size()),
                                  L"Sakura");

@@ -48,7 +48,8 @@ def parse_record(raw):
 
 class HostStandIn:
     """The stand-in as a context manager. mapping=False publishes no "Sakura";
-    block=bytes publishes those bytes instead of the usual block; mutex=True
+    block=bytes publishes those bytes instead of the usual block (b"%HWND%" in
+    it becomes the stand-in's window handle in decimal); mutex=True
     also creates the mutex "NPP"."""
 
     def __init__(self, work_dir, mapping=True, block=None, mutex=False):
@@ -90,6 +91,7 @@ class HostStandIn:
         except (OSError, subprocess.TimeoutExpired):
             self.proc.kill()
             self.proc.wait()
+        self.proc.stdout.close()
         self.proc = None
 
     def _read_line(self):
@@ -103,7 +105,12 @@ class HostStandIn:
     def send(self, message, wparam, lparam):
         """Sends a window message to the window of the last "HWnd:" line;
         returns "sent <result>", "no-target" or "failed"."""
-        return self.command(f'msg {message} {wparam} {lparam}')
+        return self.send_all([(message, wparam, lparam)])
+
+    def send_all(self, messages):
+        """Sends (message, wparam, lparam) triples back to back, with no
+        pause between them; returns "sent <result> <result>..." or as send()."""
+        return self.command('msg ' + ' '.join(f'{m} {w} {l}' for m, w, l in messages))
 
     def target(self):
         return int(self.command('target').split()[1])
