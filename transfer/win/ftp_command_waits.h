@@ -5,6 +5,11 @@
 
 #include <cstdint>
 
+// Without a setting of its own the job follows the library's network
+// timeout, so one build setting bounds every network wait of the library.
+#if !defined(QV_FTP_WAIT_MS) && defined(QVFTP_NET_TIMEOUT_MS)
+#define QV_FTP_WAIT_MS QVFTP_NET_TIMEOUT_MS
+#endif
 #ifndef QV_FTP_WAIT_MS
 #define QV_FTP_WAIT_MS 30000
 #endif

@@ -14,13 +14,12 @@ DRIVER = winebench.BIN / 'qvdriver.exe'
 
 
 def _wait_ms():
-    """The job's bounded wait as this build set it (QV_FTP_WAIT_MS)."""
+    """The job's bounded wait as this build set it: QV_FTP_WAIT_MS, else the
+    library's QVFTP_NET_TIMEOUT_MS, else the built-in 30 s."""
     cache = winebench.BUILD / 'CMakeCache.txt'
-    if cache.exists():
-        m = re.search(r'^QV_FTP_WAIT_MS:\w+=(\d+)', cache.read_text(errors='replace'), re.M)
-        if m:
-            return int(m.group(1))
-        m = re.search(r'-DQV_FTP_WAIT_MS=(\d+)', cache.read_text(errors='replace'))
+    text = cache.read_text(errors='replace') if cache.exists() else ''
+    for pattern in (r'^QV_FTP_WAIT_MS:\w+=(\d+)', r'-DQV_FTP_WAIT_MS=(\d+)', r'^QVFTP_NET_TIMEOUT_MS:\w+=(\d+)'):
+        m = re.search(pattern, text, re.M)
         if m:
             return int(m.group(1))
     return 30000
