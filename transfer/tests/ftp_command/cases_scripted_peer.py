@@ -5,7 +5,7 @@ import socket
 import unittest
 
 import winebench
-from command_job import local_path, run_job
+from command_job import DRIVER, local_path, run_job
 from ftp_peer import CLOSE, FtpPeer
 
 HOST = '127.0.0.31'
@@ -84,6 +84,18 @@ class WholeJob(PeerCase):
         self.assertTrue(peer.data_connected)
         self.assertEqual(self.transcript(peer), LOGIN + ['PORT', 'TYPE A', 'LIST', 'QUIT'])
         self.assertFalse(path.parent.exists())
+
+    def test_jobs_through_every_path_leave_no_handle_open(self):
+        missing, _ = local_path(self.dir / 'missing', 'listing.txt')
+        one_of_each = []
+        for mode, local in (('del', self.local), ('', missing), ('644', ''), ('rmdir', self.local)):
+            one_of_each += ['command', HOST, 'anna', 'secret', '/pub/docs/old.txt', mode, local, 'wait']
+        with FtpPeer(HOST, listing=LISTING * 200) as peer:
+            run = winebench.run(DRIVER, *one_of_each, 'handles', *one_of_each, *one_of_each, 'handles', timeout=120)
+        counts = [int(line.split()[1]) for line in run.stdout.decode().splitlines() if line.startswith('handles ')]
+        self.assertEqual(len(counts), 2, run.stdout)
+        self.assertEqual(counts[0], counts[1])
+        self.assertEqual(peer.commands.count('QUIT'), 12)
 
 
 class WrongCodes(PeerCase):
