@@ -63,8 +63,12 @@ class WholeJob(PeerCase):
                 if port == free:
                     continue
                 s = socket.socket()
-                s.bind(('0.0.0.0', port))
-                s.listen(1)
+                try:
+                    s.bind(('0.0.0.0', port))
+                    s.listen(1)
+                except OSError:  # taken already, which serves as well
+                    s.close()
+                    continue
                 held.append(s)
             peer, _ = self.job({'listing': LISTING}, local=self.local)
         finally:

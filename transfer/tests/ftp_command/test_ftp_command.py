@@ -2,7 +2,7 @@
 peer and against pyftpdlib. One test program, so its jobs never draw data
 ports from 1025..1279 at the same time as each other."""
 # ctest: RESOURCE_LOCK ftp_data_ports
-# ctest: TIMEOUT 900
+# ctest: TIMEOUT 600
 import pathlib
 import sys
 import unittest
