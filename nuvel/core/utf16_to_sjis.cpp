@@ -44,49 +44,37 @@ result convert_utf16(const unsigned char* p, std::size_t n, unsigned char* out) 
   constexpr unsigned lo = BigEndian ? 1 : 0;
   const std::uint16_t* bmp = cp932_bmp_table();
   while (i + 2 <= n) {
+    std::uint64_t word;
+    if (i + 8 <= n && (std::memcpy(&word, p + i, 8), !(word & ascii_mask))) {
+      // Four ASCII units at once.
+      if constexpr (std::endian::native == std::endian::little) {
+        // Gather the four low bytes of the word into its lowest 32 bits.
+        std::uint64_t x = BigEndian ? word >> 8 : word;
+        x = (x | (x >> 8)) & 0x0000FFFF0000FFFFull;
+        x = x | (x >> 16);
+        const auto packed = static_cast<std::uint32_t>(x);
+        std::memcpy(w.out, &packed, 4);
+      } else {
+        w.out[0] = p[i + lo];
+        w.out[1] = p[i + 2 + lo];
+        w.out[2] = p[i + 4 + lo];
+        w.out[3] = p[i + 6 + lo];
+      }
+      w.out += 4;
+      i += 8;
+      continue;
+    }
+    // One unit that code page 932 has (ASCII included; U+0000 maps to 0).
     unsigned v = read16(p + i, BigEndian);
-    if (v < 0x80) {
-      // ASCII: four units at a time while they last.
-      std::uint64_t word;
-      while (i + 8 <= n && (std::memcpy(&word, p + i, 8), !(word & ascii_mask))) {
-        if constexpr (std::endian::native == std::endian::little) {
-          // Gather the four low bytes of the word into its lowest 32 bits.
-          std::uint64_t x = BigEndian ? word >> 8 : word;
-          x = (x | (x >> 8)) & 0x0000FFFF0000FFFFull;
-          x = x | (x >> 16);
-          const auto packed = static_cast<std::uint32_t>(x);
-          std::memcpy(w.out, &packed, 4);
-        } else {
-          w.out[0] = p[i + lo];
-          w.out[1] = p[i + 2 + lo];
-          w.out[2] = p[i + 4 + lo];
-          w.out[3] = p[i + 6 + lo];
-        }
-        w.out += 4;
-        i += 8;
-      }
-      if (i + 2 > n) break;
-      v = read16(p + i, BigEndian);
-      if (v < 0x80) {
-        w.byte(v);
-        i += 2;
-        continue;
-      }
-    }
-    // The common case inline: a BMP character that code page 932 has.
     unsigned code = bmp[v];  // 0 for surrogates and what code page 932 lacks
-    if (code >= 0x100 && i + 4 <= n) {
-      // Japanese text runs double-byte: two characters per round when it can.
-      unsigned next = bmp[read16(p + i + 2, BigEndian)];
-      if (next >= 0x100) {
-        w.pair(code);
-        w.pair(next);
-        i += 4;
-        continue;
-      }
-    }
-    if (code) {
-      w.code(code);
+    if (code || v == 0) {
+      // Both bytes written, the pointer moved by one or two: no branch on
+      // the width. The spare byte stays within the bound (one output byte
+      // per input byte so far) and is overwritten next.
+      const bool two = code > 0xFF;
+      w.out[0] = static_cast<unsigned char>(two ? code >> 8 : code);
+      w.out[1] = static_cast<unsigned char>(code);
+      w.out += 1 + two;
       i += 2;
       continue;
     }
