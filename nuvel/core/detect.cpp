@@ -41,8 +41,11 @@ struct scorer {
   bool after_double = false;  // the previous character was double-byte
 
   void ascii() { after_double = false; }
-  void half_width() {
-    total += after_double ? 0.4 : 1.2;
+  // `b` is the byte, 0xA1-0xDF. ｡｢｣､･ (0xA1-0xA5) rarely sit inside
+  // half-width text, but EUC-JP read as Shift_JIS is full of them: they are
+  // the lead bytes of its punctuation, hiragana and katakana rows.
+  void half_width(unsigned b) {
+    total += b <= 0xA5 ? 0.3 : after_double ? 0.4 : 1.2;
     after_double = false;
   }
   void double_byte(unsigned code) {
@@ -57,7 +60,7 @@ struct scorer {
     after_double = false;
   }
   void cp932(unsigned code) {
-    if (code < 0x100) half_width(); else double_byte(code);
+    if (code < 0x100) half_width(code); else double_byte(code);
   }
   void invalid() { total -= kInvalidPenalty; after_double = false; }
   void unmapped() { total -= kUnmappedPenalty; after_double = true; }
@@ -95,7 +98,7 @@ double score_sjis(const unsigned char* p, std::size_t n) noexcept {
   for (std::size_t i = 0; i < n;) {
     unsigned b = p[i];
     if (b < 0x80) { s.ascii(); ++i; continue; }
-    if (b >= 0xA1 && b <= 0xDF) { s.half_width(); ++i; continue; }
+    if (b >= 0xA1 && b <= 0xDF) { s.half_width(b); ++i; continue; }
     bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
     if (lead && i + 1 >= n) break;  // cut by the end
     unsigned t = lead ? p[i + 1] : 0;
@@ -117,7 +120,12 @@ double score_utf8(const unsigned char* p, std::size_t n) noexcept {
     if (b < 0x80) { s.ascii(); ++i; continue; }
     std::size_t need = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : 1;
     if (b < 0xC2 || b > 0xF4) { s.invalid(); ++i; continue; }
-    if (i + need >= n) break;  // cut by the end (or a bad tail: too short to matter)
+    if (i + need >= n) {  // cut by the end: a valid start still counts a little
+      bool prefix = true;
+      for (std::size_t k = i + 1; k < n; ++k) prefix = prefix && (p[k] & 0xC0) == 0x80;
+      if (prefix) s.total += 1.0;
+      break;
+    }
     std::uint32_t cp = b & (0x3F >> need);
     std::size_t k = 1;
     for (; k <= need && (p[i + k] & 0xC0) == 0x80; ++k) cp = (cp << 6) | (p[i + k] & 0x3F);
@@ -150,6 +158,8 @@ seven_bit_scan scan_seven_bit(const char* in, std::size_t n) noexcept {
     }
     if (p[i] >= 0x80) break;
     if (p[i] == 0x1B && is_iso2022jp_escape(in, i, n)) return {i, true};
+    // An escape cut by the end ("ESC $", "ESC $ (") is still one.
+    if (p[i] == 0x1B && n - i <= 3 && n - i >= 2 && p[i + 1] == '$') return {i, true};
     ++i;
   }
   return {i, false};

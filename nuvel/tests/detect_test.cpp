@@ -48,6 +48,15 @@ const row kRows[] = {
     {"euc declared", "<?xml version=\"1.0\" encoding=\"EUC-JP\"?>\xB1\xB2", encoding::eucjp},
     // A declaration the bytes contradict is ignored: UTF-8 text declared EUC-JP
     {"declaration contradicted", "<meta charset=\"euc-jp\">\xE6\x97\xA5\xE6\x9C\xAC", encoding::utf8},
+    // 省略可能なのは拡張機能です。 in EUC-JP: every byte is 0xA1-0xDF, so it
+    // is also valid Shift_JIS half-width katakana
+    {"euc all bytes in the half-width range",
+     "(\xB3\xC6 expression \xA4\xAC\xBE\xCA\xCE\xAC\xB2\xC4\xC7\xBD\xA4\xCA\xA4\xCE\xA4\xCF\xB3\xC8\xC4\xA5"
+     "\xB5\xA1\xC7\xBD\xA4\xC7\xA4\xB9\xA1\xA3",
+     encoding::eucjp},
+    // Only the start of a UTF-8 character, cut by the end
+    {"utf8 only a cut character", "\\fBUID\\fP, \\fB_\\fP \xE3\x82", encoding::utf8},
+    {"jis escape cut by the end", "\\fBUID\\fP, \\fB_\\fP \x1B$", encoding::iso2022jp},
     // Cut in the middle of a character at the end
     {"utf8 cut at end", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA", encoding::utf8},
     {"sjis cut at end", "\x93\xFA\x96\x7B\x8C", encoding::shift_jis},
