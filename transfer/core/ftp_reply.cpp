@@ -28,13 +28,20 @@ bool FtpReplyReader::poll() {
   while (input_begin_ < input_end_) {
     const char byte = input_[input_begin_++];
     take_byte(byte);
-    if (byte == '\n' && end_line()) {
-      complete_ = true;
-      return true;
-    }
+    if (byte == '\n' && ends_reply_at_line_end()) return true;
   }
   input_begin_ = input_end_ = 0;  // everything scanned: the whole input is free again
   return false;
+}
+
+bool FtpReplyReader::end_partial_line() {
+  if (complete_ || line_size_ == 0) return complete_;
+  return ends_reply_at_line_end();
+}
+
+bool FtpReplyReader::ends_reply_at_line_end() {
+  complete_ = end_line();
+  return complete_;
 }
 
 void FtpReplyReader::start_next_reply() {
@@ -59,10 +66,19 @@ void FtpReplyReader::take_byte(char byte) {
 // A line "NNN text" (or a bare "NNN") is the last line of its reply; "NNN-"
 // opens a multi-line reply that only a line with the same digits and a blank
 // ends. A first line that is no reply line at all ends its reply at once, so
-// a talking-nonsense server costs one reply, not a wait.
+// a talking-nonsense server costs one reply, not a wait. `line_size_` counts
+// the line end when there is one; a line ended early has none.
 bool FtpReplyReader::end_line() {
   const std::size_t size = line_size_;
   line_size_ = 0;
+  const bool empty = (size == 1 && line_head_[0] == '\n') ||
+                     (size == 2 && line_head_[0] == '\r' && line_head_[1] == '\n');
+  if (empty && lines_ == 0) {
+    // A bare line end before a reply (a late end of the previous line) is
+    // no reply of its own.
+    reply_size_ = dropped_ = 0;
+    return false;
+  }
   ++lines_;
   const bool digits = size >= 3 && is_digit(line_head_[0]) && is_digit(line_head_[1]) && is_digit(line_head_[2]);
   const char fourth = size >= 4 ? line_head_[3] : '\n';

@@ -46,11 +46,18 @@ class FtpReplyReader {
   bool truncated() const { return dropped_ > 0; }
   // True when at least one whole line of the reply in hand has arrived.
   bool has_line() const { return lines_ > 0; }
+  // True when any byte of the reply in hand has arrived.
+  bool has_bytes() const { return reply_size_ > 0 || dropped_ > 0; }
+
+  // Ends the line in hand as if its line end had come (a server that never
+  // ends its greeting line); true when that completes the reply.
+  bool end_partial_line();
 
  private:
   void start_next_reply();
   void take_byte(char byte);
   bool end_line();  // true when the line just ended is the reply's last
+  bool ends_reply_at_line_end();
 
   char input_[kInputSize];
   std::size_t input_begin_ = 0;  // first byte not yet scanned

@@ -59,6 +59,8 @@ TEST(FtpReplyReader, CollectsWholeReplies) {
       {"bare code line", {"220\r\n"}, {"220|220\r\n"}},
       {"LF alone ends a line", {"221 Bye\n"}, {"221|221 Bye\n"}},
       {"no reply line", {"hello there\r\n"}, {"0|hello there\r\n"}},
+      {"bare line ends before a reply", {"\r\n\n220 Hi\r\n"}, {"220|220 Hi\r\n"}},
+      {"blank line inside a multi-line reply", {"220-Hi\r\n\r\n220 Go\r\n"}, {"220|220-Hi\r\n\r\n220 Go\r\n"}},
       {"no line end yet", {"220 Ready"}, {}},
   };
   for (const Row& row : rows) {
@@ -80,6 +82,35 @@ TEST(FtpReplyReader, PartialMultiLineReplyShowsItsCodeAndFirstLine) {
   EXPECT_EQ(reader.code(), 220);
   EXPECT_EQ(replies_of(reader, {"more\r\n220 Ready\r\n"}),
             std::vector<std::string>{"220|220-Welcome\r\n220-more\r\n220 Ready\r\n"});
+}
+
+TEST(FtpReplyReader, ALineEndedEarlyCountsAsWhole) {
+  struct Row { std::string_view what, partial; bool completes; int code; };
+  const Row rows[] = {
+      {"final line without its end", "220 Ready", true, 220},
+      {"bare code", "220", true, 220},
+      {"first line of a multi-line reply", "220-Welc", false, 220},
+      {"no reply line", "2", true, 2},
+  };
+  for (const Row& row : rows) {
+    FtpReplyReader reader;
+    EXPECT_TRUE(replies_of(reader, {std::string(row.partial)}).empty()) << row.what;
+    EXPECT_TRUE(reader.has_bytes()) << row.what;
+    EXPECT_EQ(reader.end_partial_line(), row.completes) << row.what;
+    EXPECT_EQ(reader.code(), row.code) << row.what;
+  }
+  // The late end of the line, and then the next reply.
+  FtpReplyReader reader;
+  replies_of(reader, {"220 Ready"});
+  ASSERT_TRUE(reader.end_partial_line());
+  EXPECT_EQ(replies_of(reader, {"\r\n331 Password\r\n"}), std::vector<std::string>{"331|331 Password\r\n"});
+}
+
+TEST(FtpReplyReader, NothingInHandHasNoBytes) {
+  FtpReplyReader reader;
+  EXPECT_FALSE(reader.has_bytes());
+  EXPECT_FALSE(reader.end_partial_line());
+  EXPECT_EQ(reader.code(), 0);
 }
 
 TEST(FtpReplyReader, ReadsAnOverlongReplyThroughWithoutLosingTheNext) {

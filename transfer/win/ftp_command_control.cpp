@@ -50,10 +50,16 @@ int ControlConnection::read_within(Deadline deadline, std::uint32_t pause_after_
   for (;;) {
     if (reader_.poll()) return reader_.code();
     if (closed_) return 0;
-    const bool pausing = pause_after_line_ms != kNoPause && reader_.has_line();
+    const bool pausing = pause_after_line_ms != kNoPause && reader_.has_bytes();
     const Deadline limit = pausing ? deadline.earlier(Deadline::after(pause_after_line_ms)) : deadline;
     const WaitResult wait = wait_readable(socket_.get(), limit.remaining_ms());
-    if (wait == WaitResult::timed_out && pausing) return reader_.code();
+    if (wait == WaitResult::timed_out && pausing) {
+      // What arrived decides. A line still waiting for its end counts as
+      // ended; whole lines of an unfinished reply leave the reply open, so
+      // its rest is read as the next reply.
+      reader_.end_partial_line();
+      return reader_.code();
+    }
     if (wait != WaitResult::ready) return 0;
     const int count = recv(socket_.get(), reader_.input_space(), static_cast<int>(reader_.input_room()), 0);
     if (count <= 0) {

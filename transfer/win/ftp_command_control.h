@@ -27,9 +27,10 @@ class ControlConnection {
   // The next whole reply's code, or 0 when none came within the wait.
   int read_reply();
 
-  // The greeting's code. When the first lines of a multi-line greeting are
-  // in and the rest stays away for a short pause, their code decides and
-  // the rest is read as the next reply.
+  // The greeting's code. When part of the greeting is in and the rest stays
+  // away for a short pause, the part decides: the first lines of a
+  // multi-line greeting (its rest is read as the next reply), or a line
+  // whose line end never comes.
   int read_greeting();
 
   // Sends `line`, then reads its reply's code.

@@ -24,9 +24,9 @@ namespace qv {
 // for each block of listing data.
 constexpr std::uint32_t kFtpWaitMs = QV_FTP_WAIT_MS;
 
-// Once the first lines of a multi-line greeting are in, how long the job
-// waits for more before it logs in; the greeting's rest is then read as the
-// USER reply, which the login re-reads past.
+// Once part of the greeting is in, how long the job waits for more before
+// it logs in; the rest of a multi-line greeting is then read as the USER
+// reply, which the login re-reads past.
 constexpr std::uint32_t kGreetingPauseMs = QV_FTP_GREETING_PAUSE_MS < QV_FTP_WAIT_MS
                                                ? QV_FTP_GREETING_PAUSE_MS : QV_FTP_WAIT_MS;
 

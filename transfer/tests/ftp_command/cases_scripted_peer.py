@@ -158,6 +158,8 @@ class ReplyShapes(PeerCase):
              {'greeting': b'220-Welcome\r\n', 'replies': {'USER': b'220 Ready\r\n331 Password required\r\n'}}),
             ('multi-line greeting', {'greeting': b'220-Welcome\r\n220-Be nice\r\n220 Ready\r\n'}),
             ('greeting without LF at first', {'greeting': [b'220 Rea', 0.3, b'dy\r\n']}),
+            ('greeting whose LF never comes', {'greeting': b'220 Ready'}),
+            ('greeting whose LF comes after USER', {'greeting': [b'220 Ready', 1.5, b'\r\n']}),
             ('two replies merged', {'replies': {'USER': b'331 Password required\r\n230 Logged in\r\n',
                                                 'PASS': None}}),
             ('multi-line PASS reply', {'replies': {'PASS': b'230-Welcome\r\n230-Rules\r\n230 Logged in\r\n'}}),
