@@ -34,15 +34,6 @@ constexpr unsigned kEsc = 0x1B, kShiftOut = 0x0E, kShiftIn = 0x0F;
 // prefix of a known one, else its length and the table row in *found.
 std::size_t match_escape(const unsigned char* in, std::size_t i, std::size_t n, const escape** found) noexcept {
   std::size_t left = n - i - 1;
-  // Every known escape starts with one of these; most text uses the first two.
-  if (left >= 2 && (in[i + 1] == '(' || in[i + 1] == '$')) {
-    for (const escape& e : kEscapes) {
-      if (e.length == 2 && e.bytes[0] == in[i + 1] && e.bytes[1] == in[i + 2]) {
-        *found = &e;
-        return 3;
-      }
-    }
-  }
   bool prefix = false;
   for (const escape& e : kEscapes) {
     if (left >= e.length) {
