@@ -144,7 +144,11 @@ class FtpPeer:
             return
         data = None
         if self.connect_data:
-            data = socket.create_connection(self.port_address, timeout=10)
+            try:
+                data = socket.create_connection(self.port_address, timeout=10)
+            except OSError:
+                conn.sendall(b"425 Can't open data connection\r\n")
+                return
             self.data_connected = True
         conn.sendall(self.list_preliminary)
         if data is None:
