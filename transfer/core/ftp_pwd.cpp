@@ -16,7 +16,9 @@ std::string_view pwd_directory(std::string_view reply) {
 DirectoryLine directory_line(std::string_view reply) {
   const std::string_view directory = pwd_directory(reply);
   DirectoryLine line;
-  std::memcpy(line.bytes, directory.data(), directory.size());
+  // A reply without quotes gives an empty view whose data() may be null,
+  // which memcpy must not be handed even for zero bytes.
+  if (!directory.empty()) std::memcpy(line.bytes, directory.data(), directory.size());
   line.size = directory.size();
   line.bytes[line.size++] = '\r';
   line.bytes[line.size++] = '\n';
