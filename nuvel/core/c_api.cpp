@@ -8,6 +8,8 @@
 #define NUVEL_SELECTORS_ONLY
 #include "nuvel/include/nuvel/nuvel.h"
 
+static_assert(NUVEL_MAX_OUTPUT_PER_BYTE == nuvel::kMaxOutputPerInputByte);
+
 namespace {
 
 // Input selector -> what to read; false when the selector is unknown.

@@ -38,27 +38,30 @@ extern "C" {
  * eight bytes per input byte are safe.) */
 #define NUVEL_MAX_OUTPUT_PER_BYTE 2
 
-/* Converts `length` bytes at `input` (read no further) from the encoding that
- * `input_selector` names to the encoding of `output_selector`, writing to
- * `output`. Returns the number of bytes written; 0 for an unknown selector,
- * a null area, an empty input or a length above 0x3FFFFFFF (whose count
- * might not fit the result). Detection order:
- * byte-order mark; ISO-2022-JP escape sequences; otherwise whichever of
- * EUC-JP, Shift_JIS and UTF-8 the bytes are valid in and read likelier as
- * Japanese, with an HTML or XML charset declaration near the start taken
- * when the bytes agree with it.
- *
- * The arguments are five 32-bit values on 32-bit Windows (stdcall, exported
- * as "nuvel@20"); on 64-bit Windows the two areas are pointers and the
- * export is "nuvel". */
-/* C++ code inside the library, whose namespace is also called nuvel, defines
- * NUVEL_SELECTORS_ONLY to take the constants without the prototype. */
 #ifdef _WIN32
 #define NUVEL_CALL __stdcall
 #else
 #define NUVEL_CALL
 #endif
 
+/* Converts `length` bytes at `input` (read no further) from the encoding that
+ * `input_selector` names to the encoding of `output_selector`, writing to
+ * `output`. Returns the number of bytes written; 0 for an unknown selector,
+ * a null area, a length of 0 or less, or a length above 0x3FFFFFFF (whose
+ * count might not fit the result).
+ *
+ * Detection (NUVEL_DETECT): a byte-order mark; else ISO-2022-JP escape
+ * sequences; else whichever of UTF-8, Shift_JIS and EUC-JP the bytes read
+ * likelier as Japanese text, an HTML or XML charset declaration near the
+ * start being taken when the bytes are valid in it. Pure 7-bit input is
+ * copied unchanged.
+ *
+ * The arguments are five 32-bit values on 32-bit Windows (stdcall, exported
+ * as "nuvel@20"); on 64-bit Windows the two areas are pointers and the
+ * export is "nuvel".
+ *
+ * C++ code inside the library, whose namespace is also called nuvel, defines
+ * NUVEL_SELECTORS_ONLY to take the constants without the prototype. */
 #ifndef NUVEL_SELECTORS_ONLY
 int32_t NUVEL_CALL nuvel(int32_t input_selector, const void *input, int32_t length,
                          int32_t output_selector, void *output);
