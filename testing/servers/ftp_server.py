@@ -7,6 +7,7 @@ Users: "tester" / "secret" and anonymous, both with full rights in root.
 import contextlib
 import logging
 import threading
+import warnings
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler
@@ -52,18 +53,24 @@ def ftp_server(host, root):
     transcript = Transcript()
     authorizer = DummyAuthorizer()
     authorizer.add_user(USER, PASSWORD, str(root), perm='elradfmwMT')
-    authorizer.add_anonymous(str(root), perm='elradfmwMT')
+    with warnings.catch_warnings():  # anonymous uploads are wanted here
+        warnings.simplefilter('ignore')
+        authorizer.add_anonymous(str(root), perm='elradfmwMT')
     handler = _handler_class(transcript)
     handler.authorizer = authorizer
     handler.banner = 'test server ready'
-    logging.getLogger('pyftpdlib').setLevel(logging.WARNING)
+    quiet = logging.getLogger('pyftpdlib')  # a handler of its own keeps pyftpdlib from adding one
+    if not quiet.handlers:
+        quiet.addHandler(logging.NullHandler())
+        quiet.setLevel(logging.WARNING)
+        quiet.propagate = False
     FTPServer.allow_reuse_address = True
     server = FTPServer((host, 21), handler)
     stop = threading.Event()
 
     def serve():  # the server's loop is not thread-safe: it is closed on its own thread
         while not stop.is_set():
-            server.serve_forever(timeout=0.05, blocking=False, handle_exit=False)
+            server.ioloop.loop(timeout=0.05, blocking=False)
         server.close_all()
 
     thread = threading.Thread(target=serve, daemon=True)

@@ -7,6 +7,7 @@ Paths (n, sent: byte counts):
   /nolength/<n>      200 without Content-Length, body closed by the server
   /slow/<n>          200, Content-Length n, sent in 10240-byte pieces 30 ms apart
   /stall/<n>/<sent>  200, Content-Length n, sends `sent` bytes, then nothing
+  /drop/<n>/<sent>/<ms>  as /stall, but closes the connection after ms
 Every request is counted in server.requests (path list).
 """
 import contextlib
@@ -79,6 +80,12 @@ class BodyHandler(http.server.BaseHTTPRequestHandler):
                 self.wfile.write(data)
                 self.wfile.flush()
                 self.server.stalled.wait(600)
+            elif m := re.fullmatch(r'/drop/(\d+)/(\d+)/(\d+)', path):
+                data = body_bytes(int(m[2]))
+                self._head(200, int(m[1]), close=True)
+                self.wfile.write(data)
+                self.wfile.flush()
+                self.server.stalled.wait(int(m[3]) / 1000)
             else:
                 self._head(404, 0)
         except (BrokenPipeError, ConnectionResetError):

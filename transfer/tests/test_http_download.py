@@ -6,7 +6,7 @@ import os
 import unittest
 
 import winebench
-from qvtest import drive, file_bytes, temp_dir, winpath
+from qvtest import drive, file_bytes, temp_dir, winpath  # first: puts testing/servers on the path
 from http_bodies import NOT_FOUND_BODY, body_bytes, body_server
 
 
@@ -75,6 +75,14 @@ class HttpDownload(unittest.TestCase):
         self.assertEqual(r.last('all'), 3000000)
         self.assertEqual(os.path.getsize(local), done)
         self.assertEqual(file_bytes(local), body_bytes(3000000)[:done])
+
+    def test_a_server_that_stops_sending_and_drops_the_connection_ends_the_job(self):
+        local = self.target('dropped.bin')
+        r = drive('http', self.server.base + '/drop/1000000/50000/2000', winpath(local), 'wait', 'counters')
+        self.assertEqual(r.last('wait'), 0)
+        self.assertEqual(r.last('all'), 1000000)
+        self.assertEqual(r.last('now'), 50000)
+        self.assertEqual(file_bytes(local), body_bytes(50000))
 
     def test_starts_are_refused_while_a_job_runs_or_a_stop_is_pending(self):
         first, second = self.target('first.bin'), self.target('second.bin')
