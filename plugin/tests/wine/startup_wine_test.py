@@ -1,6 +1,7 @@
 """veskchk.exe start-up: the companion files and their message box, the
 switch taken from the last two characters of the command text, /B handing
 the built-in antenna address to the browser, and a Japanese program folder."""
+import os
 import unittest
 
 import winebench
@@ -46,6 +47,18 @@ class CompanionFiles(unittest.TestCase):
             (folder / 'qvftp.dll').mkdir()
             rec = winebench.Recorder(root)
             self.check_box(folder, ['/B'], missing_text('qvftp.dll'), rec)
+
+    def test_a_hidden_or_system_file_does_not_count(self):
+        # Wine keeps DOS attributes in this extended attribute.
+        for name, attribute in (('hidden', b'0x2'), ('system', b'0x4')):
+            with self.subTest(name), winebench.temp_dir() as root:
+                folder = vw.program_dir(root)
+                try:
+                    os.setxattr(folder / 'qvftp.dll', 'user.DOSATTRIB', attribute)
+                except OSError as e:
+                    self.skipTest(f'no extended attributes here: {e}')
+                rec = winebench.Recorder(root)
+                self.check_box(folder, ['/B'], missing_text('qvftp.dll'), rec)
 
     def test_files_are_looked_for_beside_the_program_not_in_the_current_directory(self):
         with winebench.temp_dir() as root:
