@@ -6,6 +6,7 @@
 //   state | stop | counters | handles | sleep MS
 //   stopat N      poll until qvnow >= N (or the job ends), then qvstop
 //   repeat N http URL FILE   N jobs in a row, each waited for
+//   clock         milliseconds since system start (for timings)
 #include <windows.h>
 
 #include <cstdint>
@@ -121,6 +122,8 @@ int main(int argc, char** argv) {
       out("now", static_cast<std::uint32_t>(lib.now()));
     } else if (std::strcmp(action, "handles") == 0) {
       out("handles", handle_count());
+    } else if (std::strcmp(action, "clock") == 0) {
+      out("clock", static_cast<long long>(::GetTickCount64()));
     } else if (std::strcmp(action, "sleep") == 0) {
       ::Sleep(static_cast<DWORD>(std::atol(arg(i++))));
     } else if (std::strcmp(action, "stopat") == 0) {
