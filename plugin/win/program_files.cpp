@@ -8,6 +8,13 @@
 #include "plugin/win/unique_handle.h"
 
 namespace vesk::win {
+namespace {
+
+// The plug-in's files are small (a store holds at most 1000 entries); a
+// larger file is not one of them and is not read into memory.
+constexpr LONGLONG kMaxReadBytes = 64LL * 1024 * 1024;
+
+}  // namespace
 
 bool is_present(const std::wstring& path) {
   WIN32_FIND_DATAW found{};
@@ -22,7 +29,7 @@ std::optional<std::string> read_file_bytes(const std::wstring& path) {
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return std::nullopt;
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 64 * 1024 * 1024) return std::nullopt;
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxReadBytes) return std::nullopt;
   std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
   size_t done = 0;
   while (done < bytes.size()) {

@@ -16,6 +16,7 @@
 // In a --block-file the text "%HWND%" stands for the stand-in's own handle.
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -32,7 +33,7 @@ struct StandIn {
   HWND window = nullptr;
   // Last "HWnd:" value seen in a request; written by the window thread,
   // read by the command thread.
-  volatile LONG_PTR target = 0;
+  std::atomic<LONG_PTR> target{0};
 };
 
 StandIn g_standin;
@@ -103,7 +104,7 @@ DWORD WINAPI command_thread(LPVOID) {
   std::string line;
   while (read_line(in, line)) {
     if (line.rfind("msg ", 0) == 0) {
-      HWND to = reinterpret_cast<HWND>(g_standin.target);
+      HWND to = reinterpret_cast<HWND>(g_standin.target.load());
       if (!to) {
         answer("no-target");
         continue;
@@ -124,7 +125,7 @@ DWORD WINAPI command_thread(LPVOID) {
       }
       answer(ok ? results : "failed");
     } else if (line == "target") {
-      answer("target " + std::to_string(static_cast<long long>(g_standin.target)));
+      answer("target " + std::to_string(static_cast<long long>(g_standin.target.load())));
     } else if (line == "quit") {
       break;
     } else {
