@@ -7,6 +7,8 @@ that must end the job before any connection.
 import os
 import unittest
 
+import winebench
+
 from qvtest import drive, file_bytes, temp_dir, winpath  # first: puts testing/servers on the path
 from ftp_server import PASSWORD, USER, ftp_server
 from http_bodies import body_bytes
@@ -171,6 +173,22 @@ class FtpTransfer(unittest.TestCase):
         self.assertLess(done, size)
         self.assertEqual(os.path.getsize(local), done)
         self.assertEqual(file_bytes(local), body_bytes(size)[:done])
+
+    def test_stop_during_an_upload_leaves_done_bytes_on_the_server(self):
+        size = 40 * 1024 * 1024
+        source = self.local / 'big.bin'
+        source.write_bytes(body_bytes(size))
+        r = drive('write', HOST, USER, PASSWORD, 'big.bin', '', winpath(source), 'stopat', '102400', 'wait',
+                  'counters')
+        self.assertEqual(r.last('stop'), 2)
+        done = r.last('now')
+        self.assertGreaterEqual(done, 102400)
+        self.assertLess(done, size)
+        self.assertEqual(r.last('all'), size)
+        stored = self.root / 'big.bin'
+        # The server may still be storing the last bytes it received.
+        winebench.wait_until(lambda: stored.stat().st_size >= done, seconds=10)
+        self.assertEqual(file_bytes(stored), body_bytes(size)[:done])
 
 
 if __name__ == '__main__':
