@@ -56,6 +56,26 @@ class Replay(unittest.TestCase):
                 (request,) = self.replay(files)
                 self.assertEqual(request.data, vw.request_bytes(NO_SAVED, request.sender))
 
+    def test_a_program_at_a_drive_root_finds_its_saved_result(self):
+        script = MENU + b'\r\n'
+        with winebench.temp_dir() as root:
+            drive = root / 'drive'
+            drive.mkdir()
+            vw.program_dir(root)  # the installed program, copied to the root
+            for name in ('veskchk.exe',) + vw.COMPANIONS:
+                (drive / name).write_bytes((root / 'plugin' / 'veskchk' / name).read_bytes())
+            (drive / 'vesk_lst.dat').write_bytes(script)
+            (drive / 'vesk_old.dat').write_bytes(STORE)
+            with vw.drive_root(drive) as letter, vw.HostStandIn(root / 'host') as host:
+                proc = winebench.spawn(letter + 'veskchk.exe', '/L')
+                self.assertTrue(host.wait_requests(1, seconds=15), 'nothing sent')
+                host.send(*END_PHASE)
+                self.assertTrue(vw.ends_within(proc, 10))
+                proc.stdout.close()
+                proc.stderr.close()
+                (request,) = host.requests()
+                self.assertEqual(request.data, vw.request_bytes(script, request.sender))
+
     def test_an_empty_saved_menu_sends_an_empty_script(self):
         (request,) = self.replay({'vesk_lst.dat': b'', 'vesk_old.dat': STORE})
         self.assertEqual(request.data, vw.request_bytes(b'', request.sender))

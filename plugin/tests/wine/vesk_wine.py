@@ -2,6 +2,7 @@
 plug-in and its companion files, starting the program, and the exact bytes
 the plug-in is expected to write or send.
 """
+import contextlib
 import os
 import pathlib
 import subprocess
@@ -67,3 +68,30 @@ def hwnd_of(request):
         if line.startswith(b'HWnd: '):
             return int(line[6:])
     return None
+
+
+def wine_prefix():
+    env_file = winebench.BUILD / 'wine-bench.env'
+    if env_file.exists():
+        for line in env_file.read_text().splitlines():
+            if line.startswith('export WINEPREFIX='):
+                return pathlib.Path(line.split('=', 1)[1])
+    return pathlib.Path(os.environ.get('WINEPREFIX', winebench.BUILD / 'wineprefix'))
+
+
+@contextlib.contextmanager
+def drive_root(folder):
+    """Maps a free drive letter of the Wine prefix to `folder` for the
+    duration; yields the drive's root, such as "V:\\"."""
+    devices = wine_prefix() / 'dosdevices'
+    for letter in 'vwxyutsrqponm':
+        link = devices / f'{letter}:'
+        if not os.path.lexists(link):
+            break
+    else:
+        raise RuntimeError('no free drive letter')
+    link.symlink_to(folder)
+    try:
+        yield f'{letter.upper()}:\\'
+    finally:
+        link.unlink()
