@@ -2,42 +2,26 @@
 // exported functions.
 #include "transfer/win/job_thread.h"
 
+#include "transfer/core/job_worker.h"
 #include "transfer/win/ftp_command_job.h"
 #include "transfer/win/ftp_transfer_jobs.h"
 #include "transfer/win/http_download_job.h"
 
 namespace qv {
-
 namespace {
+
 constinit SharedJobState g_shared;
+
+void run_command_job(SharedJobState& shared, WorkBuffer&) { run_ftp_command_job(shared.params, shared.job_state); }
+
+constexpr JobRunners kRunners{run_ftp_download_job, run_ftp_upload_job, run_command_job, run_http_download_job};
+
 }  // namespace
 
 SharedJobState& library_job_state() { return g_shared; }
 
 DWORD WINAPI JobThread(LPVOID) {
-  SharedJobState& shared = library_job_state();
-  shared.total_bytes.store(0);
-  shared.done_bytes.store(0);
-  {
-    WorkBuffer work;
-    switch (shared.job_state.load()) {
-      case kJobFtpDownload:
-        run_ftp_download_job(shared, work);
-        break;
-      case kJobFtpUpload:
-        run_ftp_upload_job(shared, work);
-        break;
-      case kJobFtpCommand:
-        run_ftp_command_job(shared.params, shared.job_state);
-        break;
-      case kJobHttpDownload:
-        run_http_download_job(shared, work);
-        break;
-      default:  // a stop requested before the worker began
-        break;
-    }
-  }
-  shared.job_state.store(kJobIdle);
+  run_worker(g_shared, kRunners);
   return 0;
 }
 

@@ -11,9 +11,9 @@ namespace qv {
 // The process-wide state shared by the exports and the worker.
 SharedJobState& library_job_state();
 
-// The worker thread: zeroes both counters, reads the job state once, runs
-// the job of that code (none for -1) and puts the state back to 0 as its
-// last access to shared state. Always exits with 0.
+// The worker thread: run_worker over the library's state with the four
+// jobs (counters zeroed, the job of the state's code, state back to 0).
+// Always exits with 0.
 DWORD WINAPI JobThread(LPVOID);
 
 }  // namespace qv
