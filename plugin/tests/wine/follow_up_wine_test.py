@@ -92,8 +92,10 @@ class Picks(unittest.TestCase):
                 self.assertEqual(rec.wait_calls(1), [[expected]])
 
     def test_disallowed_addresses_and_unknown_numbers_open_nothing_yet_end_the_phase(self):
-        # The program folder holds copies of the recorder named like the
-        # programs an address might name, so running one would show in the log.
+        # Copies of the recorder named "evil.exe" (in the program folder and
+        # outside it) show in the log if an address ever gets a program run.
+        # Wine's shell prefers its own notepad.exe, so that name is only
+        # checked not to be handed over as a web address.
         with winebench.temp_dir() as root:
             recorder_copy = (winebench.BIN / 'browser_recorder.exe').read_bytes()
             (root / 'evil.exe').write_bytes(recorder_copy)
