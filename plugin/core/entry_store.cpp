@@ -54,12 +54,18 @@ std::vector<Entry> read_store(std::u16string_view text) {
   FieldReader reader(text);
   while (!reader.at_end() && records.size() < static_cast<std::size_t>(kMaxEntries)) {
     Entry e;
-    // Stored order: stamp, url, title, byline, note. A record cut short by
-    // the end of the text is dropped.
+    // Stored order: stamp, url, title, byline, note.
     if (!reader.next(e.stamp) || !reader.next(e.url) || !reader.next(e.title) ||
         !reader.next(e.byline) || !reader.next(e.note)) {
       break;
     }
+    // Fields beyond the fifth belong to no record and are passed over.
+    std::u16string extra;
+    while (!reader.line_ended() && reader.next(extra)) {
+    }
+    // A record is complete only with its line end: a file cut short must
+    // not yield a shortened last field.
+    if (!reader.line_ended()) break;
     records.push_back(std::move(e));
   }
   return records;

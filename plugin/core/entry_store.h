@@ -21,8 +21,10 @@ std::u16string stored_line(const Entry& entry);
 // The whole file: the stored line of each entry in order (empty for none).
 std::u16string store_text(const std::vector<Entry>& entries);
 
-// Reads the records of a store file. Only complete records (five fields)
-// are returned, at most kMaxEntries; an empty text gives no records.
+// Reads the records of a store file, at most kMaxEntries. Only complete
+// records count: five fields and the line end (fields beyond the fifth are
+// passed over); reading stops at the first incomplete one. An empty text
+// gives no records.
 std::vector<Entry> read_store(std::u16string_view text);
 
 // Comparison key of a stamp: the characters at 1-based positions 1-4, 6-7,

@@ -6,24 +6,35 @@ namespace {
 
 constexpr char16_t kQuote = u'"';
 
-// Index just after the comma or CR LF that ends a field at or after `pos`,
-// or the end of the text when neither follows.
-std::size_t past_separator(std::u16string_view text, std::size_t pos) {
-  for (std::size_t i = pos; i < text.size(); ++i) {
-    if (text[i] == u',') return i + 1;
-    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') return i + 2;
-  }
-  return text.size();
+bool line_end_at(std::u16string_view text, std::size_t i) {
+  return text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
 }
 
 }  // namespace
 
 FieldReader::FieldReader(std::u16string_view text) : text_(text) {}
 
+void FieldReader::skip_separator(std::size_t from) {
+  line_ended_ = false;
+  for (std::size_t i = from; i < text_.size(); ++i) {
+    if (text_[i] == u',') {
+      pos_ = i + 1;
+      return;
+    }
+    if (line_end_at(text_, i)) {
+      pos_ = i + 2;
+      line_ended_ = true;
+      return;
+    }
+  }
+  pos_ = text_.size();
+}
+
 bool FieldReader::at_end() const { return pos_ >= text_.size(); }
 
 bool FieldReader::next(std::u16string& field) {
   field.clear();
+  line_ended_ = false;
   if (at_end()) return false;
   while (pos_ < text_.size() && text_[pos_] == u' ') ++pos_;
   if (pos_ < text_.size() && text_[pos_] == kQuote) {
@@ -32,7 +43,7 @@ bool FieldReader::next(std::u16string& field) {
       const std::size_t q = text_.find(kQuote, i);
       if (q == std::u16string_view::npos) {
         field.append(text_.substr(i));
-        pos_ = text_.size();
+        skip_separator(text_.size());
         return true;
       }
       field.append(text_.substr(i, q - i));
@@ -41,17 +52,14 @@ bool FieldReader::next(std::u16string& field) {
         i = q + 2;
         continue;
       }
-      pos_ = past_separator(text_, q + 1);
+      skip_separator(q + 1);
       return true;
     }
   }
   std::size_t end = pos_;
-  while (end < text_.size() && text_[end] != u',' &&
-         !(text_[end] == u'\r' && end + 1 < text_.size() && text_[end + 1] == u'\n')) {
-    ++end;
-  }
+  while (end < text_.size() && text_[end] != u',' && !line_end_at(text_, end)) ++end;
   field.assign(text_.substr(pos_, end - pos_));
-  pos_ = past_separator(text_, end);
+  skip_separator(end);
   return true;
 }
 

@@ -28,9 +28,17 @@ class FieldReader {
   // True when every character has been consumed.
   bool at_end() const;
 
+  // True when the last field read was ended by CR LF (not by a comma or by
+  // the end of the text).
+  bool line_ended() const { return line_ended_; }
+
  private:
+  // Moves past the comma or CR LF at or after `from`, noting which it was.
+  void skip_separator(std::size_t from);
+
   std::u16string_view text_;
   std::size_t pos_ = 0;
+  bool line_ended_ = false;
 };
 
 // The first field of `text` (empty for an empty text): what a check hands

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "plugin/tests/support/antenna_fixture.h"
+#include "plugin/tests/support/cp932_codec.h"
 
 namespace vesk {
 namespace {
@@ -39,18 +40,56 @@ TEST(ReadStore, RoundTripOfAPage) {
   EXPECT_EQ(read_store(store_text(entries)), entries);
 }
 
+std::vector<Entry> cut_two(const std::vector<Entry>& entries) {
+  return std::vector<Entry>(entries.begin(), entries.begin() + 2);
+}
+
 TEST(ReadStore, EmptyOrTruncatedFiles) {
   const auto entries = fixture::make_entries(3);
   const std::u16string text = store_text(entries);
   EXPECT_TRUE(read_store(u"").empty());
   EXPECT_EQ(store_text({}), u"");
   // Cut inside the third record: the two complete ones remain.
-  const std::u16string cut = text.substr(0, text.size() - 8);
-  EXPECT_EQ(read_store(cut), std::vector<Entry>(entries.begin(), entries.begin() + 2));
+  EXPECT_EQ(read_store(text.substr(0, text.size() - 8)), cut_two(entries));
   // A record missing its last field entirely.
   EXPECT_EQ(read_store(u"a,b,c,d").size(), 0u);
-  // A file without a final line end still yields its last record.
-  EXPECT_EQ(read_store(text.substr(0, text.size() - 2)), entries);
+  // Without its line end the last record may have lost part of its note.
+  EXPECT_EQ(read_store(text.substr(0, text.size() - 2)), cut_two(entries));
+  EXPECT_EQ(read_store(text.substr(0, text.size() - 1)), cut_two(entries));
+}
+
+TEST(ReadStore, EveryTruncationGivesLeadingRecords) {
+  const std::vector<Entry> entries = {
+      Entry{u"2026/07/23 14:31", u"http://a.example/1", u"by, line", u"\"quoted\" title", u"note\r\nmore"},
+      Entry{u"2026/07/23 14:00", u"http://a.example/2", u" b", u"t", u""},
+      Entry{u"2026/07/22 09:00", u"http://a.example/3", u"b", u"t", u"n"},
+  };
+  const std::u16string text = store_text(entries);
+  for (std::size_t n = 0; n <= text.size(); ++n) {
+    const std::vector<Entry> back = read_store(std::u16string_view(text).substr(0, n));
+    ASSERT_LE(back.size(), entries.size());
+    for (std::size_t i = 0; i < back.size(); ++i) EXPECT_EQ(back[i], entries[i]);
+  }
+  EXPECT_EQ(read_store(text), entries);
+}
+
+TEST(ReadStore, RoundTripThroughTheCodePage) {
+  fixture::Cp932Codec codec;
+  const std::vector<Entry> entries = {
+      Entry{u"2026/07/23 14:31", u"http://a.example/日本/", u"更新者, 一", u"庭の日記 &amp; お茶", u"３行追加"},
+      Entry{u"2026/07/23 12:05", u"http://a.example/～", u"\"引用\"", u"ﾊﾝｶｸ", u" 先頭の空白"},
+  };
+  bool lossy = true;
+  const std::string bytes = codec.encode(store_text(entries), &lossy);
+  ASSERT_FALSE(lossy);
+  EXPECT_EQ(read_store(codec.decode(bytes)), entries);
+}
+
+TEST(ReadStore, FieldsBeyondTheFifthArePassedOver) {
+  const std::vector<Entry> back = read_store(u"s1,u1,t1,b1,n1,extra,more\r\ns2,u2,t2,b2,n2\r\n");
+  ASSERT_EQ(back.size(), 2u);
+  EXPECT_EQ(back[0], (Entry{u"s1", u"u1", u"b1", u"t1", u"n1"}));
+  EXPECT_EQ(back[1], (Entry{u"s2", u"u2", u"b2", u"t2", u"n2"}));
 }
 
 TEST(ReadStore, StopsAtTheRecordLimit) {

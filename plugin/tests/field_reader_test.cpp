@@ -50,6 +50,18 @@ TEST(FieldReader, AskingAtTheEndFails) {
   EXPECT_EQ(f, u"");
 }
 
+TEST(FieldReader, TellsWhetherAFieldEndedItsLine) {
+  FieldReader reader(u"a,\"b\"\r\n\"c\"x,d");
+  std::u16string f;
+  const bool expected[] = {false, true, false, false};
+  for (bool line_ended : expected) {
+    ASSERT_TRUE(reader.next(f));
+    EXPECT_EQ(reader.line_ended(), line_ended) << "after " << std::string(f.begin(), f.end());
+  }
+  EXPECT_FALSE(reader.next(f));
+  EXPECT_FALSE(reader.line_ended());
+}
+
 TEST(FirstField, IsTheConvertedPageUpToTheFirstCommaOrLineEnd) {
   EXPECT_EQ(first_field(u"  <HTML>\n<UL>x</UL>\r\nrest"), u"<HTML>\n<UL>x</UL>");
   EXPECT_EQ(first_field(u"<A>,<B>"), u"<A>");

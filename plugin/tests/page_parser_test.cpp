@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "plugin/core/field_reader.h"
 #include "plugin/tests/support/antenna_fixture.h"
+#include "plugin/tests/support/cp932_codec.h"
 
 namespace vesk {
 namespace {
@@ -120,6 +122,32 @@ TEST(PageParser, StopsAtTheEntryLimit) {
   const PageParse parse = parse_page(page_text(entries, u"\n"));
   ASSERT_EQ(parse.entries.size(), static_cast<std::size_t>(kMaxEntries));
   EXPECT_EQ(parse.entries.back(), entries[kMaxEntries - 1]);
+}
+
+TEST(PageParser, EveryTruncationGivesLeadingEntriesOrNoList) {
+  const auto entries = make_entries(3);
+  const std::u16string page = page_text(entries, u"\r\n");
+  for (std::size_t n = 0; n <= page.size(); ++n) {
+    const PageParse parse = parse_page(std::u16string_view(page).substr(0, n));
+    ASSERT_LE(parse.entries.size(), entries.size());
+    if (!parse.has_list) {
+      EXPECT_TRUE(parse.entries.empty());
+    }
+    for (std::size_t i = 0; i < parse.entries.size(); ++i) EXPECT_EQ(parse.entries[i], entries[i]);
+  }
+}
+
+TEST(PageParser, ConvertedPageFileReadsAndParsesWhole) {
+  // The check reads the first field of the converted file: a page with LF
+  // line ends and Japanese text in code page 932 reaches the parser whole.
+  fixture::Cp932Codec codec;
+  const auto entries = make_entries(12);
+  bool lossy = true;
+  const std::string bytes = codec.encode(page_text(entries, u"\n"), &lossy);
+  ASSERT_FALSE(lossy);
+  const PageParse parse = parse_page(first_field(codec.decode(bytes)));
+  EXPECT_TRUE(parse.has_list);
+  EXPECT_EQ(parse.entries, entries);
 }
 
 }  // namespace
