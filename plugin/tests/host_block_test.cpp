@@ -30,6 +30,7 @@ TEST(HostBlock, Table) {
       {u"abcd\x01" u"\r", 0},                              // no digits
       {u"abcd\x01" u"123", 0},                             // a byte 1 with no CR
       {u"abcd\r\x01" u"123", 0},                           // the CR before the byte 1
+      {u"abcd\r\x01" u"123\r", 0},                         // ... is the one that counts
       {u"5566\r", 5566},                                   // no byte 1: from the start ...
       {u"5566 more\r", 5566},                              // ... up to the first CR from the 5th
       {u"55\r66\r", 55},
