@@ -3,8 +3,6 @@
 // label per entry that posts its number to the plug-in's window.
 #include "plugin/core/menu_script.h"
 
-#include <string>
-
 #include "plugin/core/text_funcs.h"
 
 namespace vesk {
@@ -12,12 +10,6 @@ namespace {
 
 constexpr std::size_t kChoicesPerPage = 7;
 constexpr std::size_t kShownStampLength = 11;  // "MM/DD hh:mm"
-
-std::u16string number(std::size_t n) {
-  std::u16string s;
-  for (char c : std::to_string(n)) s.push_back(static_cast<char16_t>(c));
-  return s;
-}
 
 std::u16string shown_stamp(std::u16string_view stamp) {
   if (stamp.size() <= kShownStampLength) return std::u16string(stamp);
@@ -50,7 +42,7 @@ std::u16string build_menu_script(const std::vector<Entry>& new_entries) {
   std::u16string menu;
   std::u16string labels;
   for (std::size_t pos = 1; pos <= k; pos += kChoicesPerPage) {
-    const std::u16string page = number(pos / kChoicesPerPage);
+    const std::u16string page = decimal(pos / kChoicesPerPage);
     if (pos > 1) {  // the link to this page closes the previous one
       menu += u"\\q7[#menu" + page + u"][次ページへ]\\e\r\n";
     }
@@ -58,13 +50,13 @@ std::u16string build_menu_script(const std::vector<Entry>& new_entries) {
     for (std::size_t s = 0; s < kChoicesPerPage && pos + s <= k; ++s) {
       const std::size_t n = pos + s;
       const Entry& e = new_entries[n - 1];
-      menu += u"\\q" + number(s) + u"[#ent" + number(n - 1) + u"][" +
+      menu += u"\\q" + decimal(s) + u"[#ent" + decimal(n - 1) + u"][" +
               menu_safe_text(shown_stamp(e.stamp)) + u" " +
               menu_safe_text(UnescapeTitle(e.title)) + u"]";
-      labels += u"\r\nEntry: #ent" + number(n - 1) + u",\\m[10001,0," + number(n) + u"]\\e";
+      labels += u"\r\nEntry: #ent" + decimal(n - 1) + u",\\m[10001,0," + decimal(n) + u"]\\e";
     }
   }
-  return u"新着" + number(k) + u"件っ\\n%j[#menu0]\\e\r\n" + menu + labels;
+  return u"新着" + decimal(k) + u"件っ\\n%j[#menu0]\\e\r\n" + menu + labels;
 }
 
 }  // namespace vesk

@@ -20,6 +20,15 @@ int ReplaceText(std::u16string& text, std::u16string_view find,
   return count;
 }
 
+std::u16string decimal(std::uint64_t n) {
+  std::u16string digits;
+  do {
+    digits.insert(digits.begin(), static_cast<char16_t>(u'0' + n % 10));
+    n /= 10;
+  } while (n != 0);
+  return digits;
+}
+
 std::u16string UnescapeTitle(std::u16string_view text) {
   std::u16string copy(text);
   ReplaceText(copy, u"/\uFF5E", u"/~");

@@ -2,6 +2,7 @@
 // the three references that the antenna page uses in titles and addresses.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,8 @@ int ReplaceText(std::u16string& text, std::u16string_view find,
 // A copy of `text` with "/～" (U+FF5E) made "/~", then "&quot;" made a
 // double quote, then "&amp;" made "&".
 std::u16string UnescapeTitle(std::u16string_view text);
+
+// `n` in decimal digits, without sign, blanks or leading zeros.
+std::u16string decimal(std::uint64_t n);
 
 }  // namespace vesk

@@ -40,6 +40,12 @@ TEST(ReplaceText, NoMaximumArgumentMeansNoLimit) {
   EXPECT_EQ(text, u"y.y.y");
 }
 
+TEST(Decimal, Table) {
+  const std::pair<std::uint64_t, std::u16string> cases[] = {
+      {0, u"0"}, {7, u"7"}, {10, u"10"}, {10001, u"10001"}, {18446744073709551615ull, u"18446744073709551615"}};
+  for (const auto& [n, text] : cases) EXPECT_EQ(decimal(n), text);
+}
+
 TEST(UnescapeTitle, Table) {
   const std::pair<std::u16string, std::u16string> cases[] = {
       {u"Tea &amp; Cakes", u"Tea & Cakes"},
