@@ -6,8 +6,14 @@
 
 namespace vesk::win {
 
-// Runs one check of the antenna page (switch /G).
+// Runs one check of the antenna page (switch /G): starts the download and
+// the poll timer htminf.
 void StartCheck();
+
+// Ends the check once the download has ended: converts, parses, detects,
+// announces, rewrites the store, then begins the follow-up phase or ends
+// the program. Called only from htminf_Timer.
+void FinishCheck();
 
 // Sends the last menu again and loads its entries (switch /L); begins the
 // follow-up phase when a host answered, else closes the form.

@@ -4,6 +4,7 @@ loopback HTTP server at the address built into the plug-in, the host shell
 stand-in and the browser recorder.
 """
 import http.server
+import os
 import pathlib
 import subprocess
 import sys
@@ -73,7 +74,7 @@ def program_folder(parent, name='ピルトナー'):
 def run_veskchk(folder, switch='/G', env=None, timeout=120):
     """Runs veskchk.exe to its end; returns (exit code, seconds taken)."""
     started = time.monotonic()
-    proc = winebench.spawn(pathlib.Path(folder) / 'veskchk.exe', switch, cwd=folder, env=env)
+    proc = start_veskchk(folder, switch, env)
     try:
         proc.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
@@ -84,7 +85,12 @@ def run_veskchk(folder, switch='/G', env=None, timeout=120):
 
 
 def start_veskchk(folder, switch='/G', env=None):
-    return winebench.spawn(pathlib.Path(folder) / 'veskchk.exe', switch, cwd=folder, env=env)
+    """Starts veskchk.exe as the host does: one switch, the program folder
+    as the working directory. The plug-in prints nothing."""
+    full_env = dict(os.environ)
+    full_env.update(env or {})
+    return subprocess.Popen([winebench.WINE, str(pathlib.Path(folder) / 'veskchk.exe'), switch], cwd=folder,
+                            env=full_env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def snapshot(folder, names=STORE_FILES):
