@@ -57,7 +57,8 @@ class Hostile(unittest.TestCase):
                   4: ('<SMALL>', '<BIG>'), 5: ('</SMALL>', '</BIG>')}
         for i, (marker, other) in broken.items():
             texts[i] = texts[i].replace(marker, other)
-        texts[6] = texts[6].replace(items[6].url, 'x', 1)  # the address appears only once
+        at = texts[6].rfind(items[6].url)  # the address appears only once
+        texts[6] = texts[6][:at] + 'http://elsewhere.example/' + texts[6][at + len(items[6].url):]
         body = ''.join(f'<LI>{t}</LI>' for t in texts)
         page = f'<HTML><BODY><UL>{body}<LI></LI><LI>x</LI></UL></BODY></HTML>'.encode('cp932')
         self.check(page)
