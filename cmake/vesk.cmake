@@ -116,7 +116,9 @@ function(vesk_check_pe_tables target)
   if(NOT WIN32)
     return()
   endif()
-  set(args --objdump ${VESK_MINGW_TRIPLE}-objdump --machine ${CMAKE_SYSTEM_PROCESSOR})
+  # Every binary whose tables are checked is a deliverable, and each of
+  # those carries a version resource.
+  set(args --objdump ${VESK_MINGW_TRIPLE}-objdump --machine ${CMAKE_SYSTEM_PROCESSOR} --version-info)
   foreach(e ${ARG_EXPORTS})
     list(APPEND args --export ${e})
   endforeach()

@@ -47,6 +47,7 @@ def main():
     ap.add_argument('--export', action='append', default=[])
     ap.add_argument('--import', dest='imports', action='append', default=[])
     ap.add_argument('--only-exports', action='store_true')
+    ap.add_argument('--version-info', action='store_true', help='the file carries a version resource')
     ap.add_argument('file')
     a = ap.parse_args()
     text = subprocess.run([a.objdump, '-p', a.file], check=True, capture_output=True, text=True).stdout
@@ -62,6 +63,10 @@ def main():
             failures.append(f'missing export {e}')
     if a.only_exports and sorted(exports) != sorted(a.export):
         failures.append(f'exports are {sorted(exports)}, expected exactly {sorted(a.export)}')
+    if a.version_info:
+        data = open(a.file, 'rb').read()
+        if 'VS_VERSION_INFO'.encode('utf-16-le') not in data or 'FileVersion'.encode('utf-16-le') not in data:
+            failures.append('no version resource')
     for i in a.imports:
         if i.lower() not in (x.lower() for x in imports):
             failures.append(f'missing import {i}')

@@ -104,6 +104,8 @@ class FtpPeer:
         for part in reply if isinstance(reply, list) else [reply]:
             if isinstance(part, float):
                 time.sleep(part)
+            elif part == CLOSE:  # closes the connection in the middle of a reply
+                raise ConnectionAbortedError('closed mid-reply')
             else:
                 conn.sendall(part)
 

@@ -244,6 +244,12 @@ class Waits(PeerCase):
             ('no PWD reply', {'replies': {'PWD': None, 'QUIT': None}}, LOGIN + ['QUIT']),
             ('connection closed after PASS', {'replies': {'PASS': CLOSE}}, LOGIN[:2]),
             ('connection closed at TYPE A', {'replies': {'TYPE': CLOSE}}, LOGIN + ['DELE old.txt', 'PORT', 'TYPE A']),
+            ('connection closed in the middle of the PASS reply', {'replies': {'PASS': [b'230 Logg', 0.2, CLOSE]}},
+             LOGIN[:2]),
+            ('a greeting line of 1 MB', {'greeting': b'220-' + b'w' * (1 << 20) + b'\r\n220 Ready\r\n'}, LOGIN + [
+                'DELE old.txt', 'PORT', 'TYPE A', 'LIST', 'QUIT']),
+            ('a reply that never ends its line', {'replies': {'PWD': b'257 "/pub/docs" and no line end'}},
+             LOGIN + ['QUIT']),
         ]
         for what, peer_args, expected in rows:
             with self.subTest(what):
