@@ -6,43 +6,11 @@
 
 #include <windows.h>
 
+#include "base/unique_handle.h"
+
 namespace vesk::win {
 
-template <typename Traits>
-class UniqueHandle {
- public:
-  using Value = typename Traits::Value;
-
-  UniqueHandle() = default;
-  explicit UniqueHandle(Value value) : value_(value) {}
-  ~UniqueHandle() { reset(); }
-
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-  UniqueHandle(UniqueHandle&& other) noexcept : value_(other.release()) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    if (this != &other) reset(other.release());
-    return *this;
-  }
-
-  Value get() const { return value_; }
-  explicit operator bool() const { return value_ != Traits::invalid(); }
-
-  // Gives up ownership without closing.
-  Value release() {
-    Value v = value_;
-    value_ = Traits::invalid();
-    return v;
-  }
-  // Closes what is held (if anything) and takes `value`.
-  void reset(Value value = Traits::invalid()) {
-    if (value_ != Traits::invalid()) Traits::close(value_);
-    value_ = value;
-  }
-
- private:
-  Value value_ = Traits::invalid();
-};
+using base::UniqueHandle;
 
 // Handles whose failure value is 0: mutex, file mapping, process, thread.
 struct KernelHandleTraits {

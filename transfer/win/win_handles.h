@@ -8,28 +8,30 @@
 
 #include <cstdio>
 
-#include "transfer/win/unique_handle.h"
+#include "base/unique_handle.h"
 
 namespace qv {
 
+using base::UniqueHandle;
+
 struct KernelHandleTraits {
-  using type = HANDLE;
-  static type invalid() { return nullptr; }
-  static void close(type h) { ::CloseHandle(h); }
+  using Value = HANDLE;
+  static Value invalid() { return nullptr; }
+  static void close(Value h) { ::CloseHandle(h); }
 };
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 
 struct InternetHandleTraits {
-  using type = HINTERNET;
-  static type invalid() { return nullptr; }
-  static void close(type h) { ::InternetCloseHandle(h); }
+  using Value = HINTERNET;
+  static Value invalid() { return nullptr; }
+  static void close(Value h) { ::InternetCloseHandle(h); }
 };
 using InternetHandle = UniqueHandle<InternetHandleTraits>;
 
 struct FileStreamTraits {
-  using type = std::FILE*;
-  static type invalid() { return nullptr; }
-  static void close(type f) { std::fclose(f); }
+  using Value = std::FILE*;
+  static Value invalid() { return nullptr; }
+  static void close(Value f) { std::fclose(f); }
 };
 using FileStream = UniqueHandle<FileStreamTraits>;
 
