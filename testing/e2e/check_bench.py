@@ -10,6 +10,7 @@ import subprocess
 import sys
 import threading
 import time
+import unittest
 
 import winebench
 
@@ -22,6 +23,12 @@ DELIVERABLES = ['veskchk.exe', 'qvftp.dll', 'mojiro.exe', 'nuvel.dll']
 STORE_FILES = ['vesk_old.dat', 'vesk_new.dat', 'vesk_lst.dat']
 TEMP_FILES = ['vesk_dat.tmp', 'vesk.bat', 'vesk_dat.txt']
 PAGE_PATH = '/antenna/index.shtml'
+
+# What the mascot is asked to say.
+CHECKING = 'アンテナチェック中～\\e'
+NO_PREVIOUS = '前回のデータがないから比較できないよ～\\e'
+NOTHING_NEW = '新着なし～\\e'
+FAILED = '取得失敗。このマシン、ネットに繋がってる？'
 
 
 class AntennaServer:
@@ -103,6 +110,27 @@ def stored_line(item):
     """An entry as the store writes it (fields without commas, quotes or
     leading blanks), in the ANSI code page."""
     return f'{item.stamp},{item.url},{item.title},{item.byline},{item.note}\r\n'.encode('cp932')
+
+
+def store_bytes(items):
+    """A whole store file holding `items`."""
+    return b''.join(stored_line(i) for i in items)
+
+
+class ProgramFolderCase(unittest.TestCase):
+    """A test with a fresh program folder and browser recorder of its own."""
+
+    def setUp(self):
+        self._tmp = winebench.temp_dir('check')
+        self.tmp = self._tmp.__enter__()
+        self.folder = program_folder(self.tmp)
+        self.recorder = winebench.Recorder(self.tmp)
+
+    def tearDown(self):
+        self._tmp.__exit__(None, None, None)
+
+    def file(self, name):
+        return self.folder / name
 
 
 def menu_script(items):

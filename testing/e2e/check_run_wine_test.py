@@ -2,37 +2,18 @@
 transfer library, converter tool and converter library beside it, the
 antenna page on a loopback server at its built-in address, the host shell
 stand-in and the browser recorder."""
-import pathlib
 import time
 import unittest
 
 import check_bench as cb
-import winebench
+from check_bench import CHECKING, FAILED, NO_PREVIOUS, NOTHING_NEW, store_bytes
 from check_bench import antenna_page as ap
 
-CHECKING = 'アンテナチェック中～\\e'
-NO_PREVIOUS = '前回のデータがないから比較できないよ～\\e'
-NOTHING_NEW = '新着なし～\\e'
-FAILED = '取得失敗。このマシン、ネットに繋がってる？'
 
-
-def store_bytes(items):
-    return b''.join(cb.stored_line(i) for i in items)
-
-
-class CheckRun(unittest.TestCase):
+class CheckRun(cb.ProgramFolderCase):
     def setUp(self):
-        self._tmp = winebench.temp_dir('check')
-        self.tmp = self._tmp.__enter__()
-        self.folder = cb.program_folder(self.tmp)
-        self.recorder = winebench.Recorder(self.tmp)
+        super().setUp()
         self.items = ap.make_items(12)
-
-    def tearDown(self):
-        self._tmp.__exit__(None, None, None)
-
-    def file(self, name):
-        return self.folder / name
 
     def assert_spoken(self, host, texts):
         requests = host.wait_requests(len(texts))

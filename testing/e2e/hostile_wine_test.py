@@ -6,30 +6,11 @@ address other than an absolute web address reaches the browser."""
 import unittest
 
 import check_bench as cb
-import winebench
 from check_bench import antenna_page as ap
-
-CHECKING = 'アンテナチェック中～\\e'
-NO_PREVIOUS = '前回のデータがないから比較できないよ～\\e'
-FAILED = '取得失敗。このマシン、ネットに繋がってる？'
+from check_bench import store_bytes
 
 
-def store_bytes(items):
-    return b''.join(cb.stored_line(i) for i in items)
-
-
-class Hostile(unittest.TestCase):
-    def setUp(self):
-        self._tmp = winebench.temp_dir('hostile')
-        self.tmp = self._tmp.__enter__()
-        self.folder = cb.program_folder(self.tmp)
-        self.recorder = winebench.Recorder(self.tmp)
-
-    def tearDown(self):
-        self._tmp.__exit__(None, None, None)
-
-    def file(self, name):
-        return self.folder / name
+class Hostile(cb.ProgramFolderCase):
 
     def check(self, page, host=None, timeout=120):
         with cb.AntennaServer() as server:
