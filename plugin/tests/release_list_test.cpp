@@ -12,7 +12,7 @@
 namespace vesk {
 namespace {
 
-std::string utf8(const std::u16string& text) {
+[[maybe_unused]] std::string utf8(const std::u16string& text) {
   std::string out;
   for (char16_t c : text) {
     if (c < 0x80) {
