@@ -32,6 +32,13 @@ trap 'testing/bench.sh stop build/windows-x64' EXIT
 ctest --preset windows-x64 2>&1 | tee "$logs/windows-x64.log"; tally "$logs/windows-x64.log"
 ctest --preset windows-x86 2>&1 | tee "$logs/windows-x86.log"; tally "$logs/windows-x86.log"
 
+# The core unit tests again, built with ASan and UBSan by the fuzz preset:
+# out-of-bounds access and undefined behaviour fail them.
+cmake --preset fuzz >/dev/null &&
+  cmake --build --preset fuzz --target plugin_core_tests transfer_core_tests nuvel_core_tests &&
+  ctest --preset fuzz 2>&1 | tee "$logs/sanitized.log"
+tally "$logs/sanitized.log"
+
 if [ -x testing/fuzz/run.sh ]; then
   testing/fuzz/run.sh --brief 2>&1 | tee "$logs/fuzz.log"
   if [ "${PIPESTATUS[0]}" -eq 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); fi

@@ -52,7 +52,9 @@ result validate_sjis(const char* in, std::size_t n) noexcept {
 // from the first problem on.
 result convert_sjis_to_sjis(const char* in, std::size_t n, char* out) noexcept {
   result valid = validate_sjis(in, n);
-  std::memcpy(out, in, valid.count);
+  // An empty input may come with null areas, which memcpy must not be
+  // handed even for zero bytes.
+  if (valid.count) std::memcpy(out, in, valid.count);
   if (valid.error == error_code::success) return {error_code::success, n};
   std::size_t at = valid.count;
   result rest = convert_with(reinterpret_cast<const unsigned char*>(in) + at, n - at,

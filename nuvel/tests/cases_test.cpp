@@ -117,6 +117,18 @@ TEST(Cases, EmptyInputWritesNothing) {
   }
 }
 
+// Found by the sanitized run of these tests: valid Shift_JIS is copied in
+// one piece, and an empty input with null areas handed memcpy a null
+// pointer. Every encoding takes null areas of length 0.
+TEST(Cases, RegressionEmptyInputWithNullAreas) {
+  for (encoding e : {encoding::ascii, encoding::iso2022jp, encoding::eucjp, encoding::utf8, encoding::shift_jis,
+                     encoding::utf16le, encoding::utf16be}) {
+    result r = convert_to_sjis(e, nullptr, 0, nullptr);
+    EXPECT_EQ(r.count, 0u) << to_string(e);
+    EXPECT_EQ(r.error, error_code::success) << to_string(e);
+  }
+}
+
 TEST(Cases, PureAsciiPassesInEveryByteEncoding) {
   std::string ascii;
   for (int k = 0; k < 3; ++k)

@@ -117,6 +117,14 @@ TEST(FtpPwd, TakesTheQuotedDirectory) {
   }
 }
 
+// Found by fuzzing: a reply without quotes gave an empty directory whose
+// null data pointer went to memcpy. The sanitized run of these tests sees it.
+TEST(FtpPwd, RegressionReplyWithoutQuotesCopiesNothing) {
+  const DirectoryLine line = directory_line("257 no quotes here");
+  EXPECT_EQ(line.view(), "\r\n");
+  EXPECT_EQ(pwd_directory("257 no quotes here").size(), 0u);
+}
+
 TEST(FtpPwd, CutsALongDirectoryToFitItsArea) {
   const std::string directory = "/" + std::string(150, 'd');
   const DirectoryLine line = directory_line("257 \"" + directory + "\"\r\n");
