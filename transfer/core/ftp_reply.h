@@ -24,8 +24,8 @@ int reply_code(std::string_view text);
 // the reply after it.
 class FtpReplyReader {
  public:
-  static constexpr std::size_t kInputSize = kBlockSize;
-  static constexpr std::size_t kReplyKeep = kBlockSize;
+  static constexpr std::size_t kInputSize = BLOCK_SIZE;
+  static constexpr std::size_t kReplyKeep = BLOCK_SIZE;
 
   // Free room for the next receive; never 0 after poll() returned false.
   char* input_space() { return input_ + input_end_; }

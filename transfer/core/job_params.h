@@ -8,7 +8,7 @@
 namespace qv {
 
 constexpr std::size_t kParamSize = 100;  // 99 bytes and the terminator
-constexpr std::size_t kBlockSize = 10240;
+constexpr std::size_t BLOCK_SIZE = 10240;
 
 struct JobParams {
   char server[kParamSize] = {};

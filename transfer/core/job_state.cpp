@@ -23,7 +23,7 @@ void copy_param(char (&buffer)[kParamSize], const char* text) {
 std::int32_t start_job(SharedJobState& shared, std::int32_t code, const StartArgs& args, LaunchWorker launch,
                        void* launch_context) {
   const std::int32_t running = shared.job_state.load();
-  if (running != kJobIdle) return running;
+  if (running != JOB_IDLE) return running;
   for (const char* text : args.text) {
     if (!fits_param(text)) return 0;
   }
@@ -35,7 +35,7 @@ std::int32_t start_job(SharedJobState& shared, std::int32_t code, const StartArg
   // the code of its own start.
   shared.job_state.store(code);
   const std::int32_t handle = launch(launch_context);
-  if (handle == 0) shared.job_state.store(kJobIdle);
+  if (handle == 0) shared.job_state.store(JOB_IDLE);
   return handle;
 }
 
@@ -43,7 +43,7 @@ std::int32_t request_stop(std::atomic<std::int32_t>& job_state) {
   std::int32_t seen = job_state.load();
   // A failed exchange reloads `seen`; if the worker has meanwhile put the
   // state back to 0, the loop ends without leaving -1 behind.
-  while (seen != kJobIdle && !job_state.compare_exchange_weak(seen, kJobStopRequested)) {
+  while (seen != JOB_IDLE && !job_state.compare_exchange_weak(seen, JOB_STOP_REQUESTED)) {
   }
   return seen;
 }

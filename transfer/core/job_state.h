@@ -17,16 +17,16 @@
 namespace qv {
 
 // Job state codes.
-constexpr std::int32_t kJobIdle = 0;
-constexpr std::int32_t kJobFtpDownload = 1;
-constexpr std::int32_t kJobFtpUpload = 2;
-constexpr std::int32_t kJobFtpCommand = 3;
-constexpr std::int32_t kJobHttpDownload = 4;
-constexpr std::int32_t kJobStopRequested = -1;
+constexpr std::int32_t JOB_IDLE = 0;
+constexpr std::int32_t JOB_FTP_DOWNLOAD = 1;
+constexpr std::int32_t JOB_FTP_UPLOAD = 2;
+constexpr std::int32_t JOB_FTP_COMMAND = 3;
+constexpr std::int32_t JOB_HTTP_DOWNLOAD = 4;
+constexpr std::int32_t JOB_STOP_REQUESTED = -1;
 
 struct SharedJobState {
   JobParams params;
-  std::atomic<std::int32_t> job_state{kJobIdle};
+  std::atomic<std::int32_t> job_state{JOB_IDLE};
   std::atomic<std::uint32_t> total_bytes{0};
   std::atomic<std::uint32_t> done_bytes{0};
 };

@@ -8,16 +8,16 @@ void run_worker(SharedJobState& shared, const JobRunners& runners) {
   shared.done_bytes.store(0);
   JobRunner runner = nullptr;
   switch (shared.job_state.load()) {
-    case kJobFtpDownload:
+    case JOB_FTP_DOWNLOAD:
       runner = runners.ftp_download;
       break;
-    case kJobFtpUpload:
+    case JOB_FTP_UPLOAD:
       runner = runners.ftp_upload;
       break;
-    case kJobFtpCommand:
+    case JOB_FTP_COMMAND:
       runner = runners.ftp_command;
       break;
-    case kJobHttpDownload:
+    case JOB_HTTP_DOWNLOAD:
       runner = runners.http_download;
       break;
     default:
@@ -27,7 +27,7 @@ void run_worker(SharedJobState& shared, const JobRunners& runners) {
     WorkBuffer work;
     runner(shared, work);
   }
-  shared.job_state.store(kJobIdle);
+  shared.job_state.store(JOB_IDLE);
 }
 
 }  // namespace qv

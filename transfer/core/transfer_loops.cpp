@@ -10,7 +10,7 @@ void receive_blocks(BlockSource& source, BlockSink& sink, WorkBuffer& work, cons
   for (;;) {
     std::size_t got = 0;
     if (!source.read(work, sizeof work, got) || got == 0) return;
-    if (job_state.load() == kJobStopRequested) return;
+    if (job_state.load() == JOB_STOP_REQUESTED) return;
     if (got > sizeof work) got = sizeof work;
     sink.write(work, got);
     done_bytes.fetch_add(static_cast<std::uint32_t>(got));
@@ -28,7 +28,7 @@ void send_blocks(UploadInput& input, std::uint64_t size, BlockWriter& writer, Wo
     if (accepted > length) accepted = length;
     done += accepted;
     done_bytes.store(static_cast<std::uint32_t>(done));
-    if (accepted == 0 || done >= size || job_state.load() == kJobStopRequested) return;
+    if (accepted == 0 || done >= size || job_state.load() == JOB_STOP_REQUESTED) return;
     input.seek(done);
   }
 }

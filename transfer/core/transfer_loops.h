@@ -12,7 +12,7 @@
 
 namespace qv {
 
-using WorkBuffer = char[kBlockSize];
+using WorkBuffer = char[BLOCK_SIZE];
 
 // A remote source read block by block.
 class BlockSource {

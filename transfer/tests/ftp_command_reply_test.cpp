@@ -116,7 +116,7 @@ TEST(FtpReplyReader, NothingInHandHasNoBytes) {
 TEST(FtpReplyReader, ReadsAnOverlongReplyThroughWithoutLosingTheNext) {
   FtpReplyReader reader;
   std::string reply = "250-";
-  reply += std::string(3 * kBlockSize, 'x');
+  reply += std::string(3 * BLOCK_SIZE, 'x');
   reply += "\r\n250 Done\r\n";
   std::vector<std::string> chunks;
   for (std::size_t at = 0; at < reply.size(); at += 4000) chunks.push_back(reply.substr(at, 4000));

@@ -34,9 +34,9 @@ TEST(StartJob, CopiesArgumentsInOrderAndSetsTheCodeBeforeLaunching) {
   SharedJobState shared;
   Launcher launcher;
   const StartArgs args{{"srv", "me", "pw", "pub/f.txt", "A", "C:\\f.txt"}};
-  EXPECT_EQ(start(shared, launcher, kJobFtpUpload, args), 0x1234);
-  EXPECT_EQ(launcher.state_seen, kJobFtpUpload);
-  EXPECT_EQ(shared.job_state.load(), kJobFtpUpload);
+  EXPECT_EQ(start(shared, launcher, JOB_FTP_UPLOAD, args), 0x1234);
+  EXPECT_EQ(launcher.state_seen, JOB_FTP_UPLOAD);
+  EXPECT_EQ(shared.job_state.load(), JOB_FTP_UPLOAD);
   EXPECT_STREQ(shared.params.server, "srv");
   EXPECT_STREQ(shared.params.user, "me");
   EXPECT_STREQ(shared.params.password, "pw");
@@ -49,19 +49,19 @@ TEST(StartJob, NullArgumentsAreEmptyStrings) {
   SharedJobState shared;
   std::memset(shared.params.user, 'x', 10);
   Launcher launcher;
-  EXPECT_NE(start(shared, launcher, kJobHttpDownload, StartArgs{{"http://h/", nullptr, nullptr, nullptr, nullptr, "f"}}),
+  EXPECT_NE(start(shared, launcher, JOB_HTTP_DOWNLOAD, StartArgs{{"http://h/", nullptr, nullptr, nullptr, nullptr, "f"}}),
             0);
   EXPECT_STREQ(shared.params.user, "");
   EXPECT_STREQ(shared.params.mode, "");
 }
 
 TEST(StartJob, RefusedWhileAJobRunsOrAStopIsPending) {
-  for (std::int32_t running : {kJobFtpDownload, kJobFtpCommand, kJobHttpDownload, kJobStopRequested}) {
+  for (std::int32_t running : {JOB_FTP_DOWNLOAD, JOB_FTP_COMMAND, JOB_HTTP_DOWNLOAD, JOB_STOP_REQUESTED}) {
     SharedJobState shared;
     std::strcpy(shared.params.server, "old");
     shared.job_state.store(running);
     Launcher launcher;
-    EXPECT_EQ(start(shared, launcher, kJobHttpDownload, StartArgs{{"new", "", "", "", "", "f"}}), running);
+    EXPECT_EQ(start(shared, launcher, JOB_HTTP_DOWNLOAD, StartArgs{{"new", "", "", "", "", "f"}}), running);
     EXPECT_EQ(launcher.calls, 0);
     EXPECT_EQ(shared.job_state.load(), running);
     EXPECT_STREQ(shared.params.server, "old");
@@ -72,7 +72,7 @@ TEST(StartJob, TakesNinetyNineBytesAndRefusesAHundredWithoutTouchingAnyBuffer) {
   SharedJobState shared;
   Launcher launcher;
   const std::string fits(99, 'a');
-  EXPECT_NE(start(shared, launcher, kJobFtpDownload, StartArgs{{"s", "u", "p", fits.c_str(), "", "f"}}), 0);
+  EXPECT_NE(start(shared, launcher, JOB_FTP_DOWNLOAD, StartArgs{{"s", "u", "p", fits.c_str(), "", "f"}}), 0);
   EXPECT_EQ(std::string(shared.params.remote_path), fits);
 
   for (int position = 0; position < 6; ++position) {
@@ -83,9 +83,9 @@ TEST(StartJob, TakesNinetyNineBytesAndRefusesAHundredWithoutTouchingAnyBuffer) {
     const std::string too_long(100, 'b');
     StartArgs args{{"s", "u", "p", "r", "m", "l"}};
     args.text[position] = too_long.c_str();
-    EXPECT_EQ(start(fresh, refused, kJobFtpDownload, args), 0) << position;
+    EXPECT_EQ(start(fresh, refused, JOB_FTP_DOWNLOAD, args), 0) << position;
     EXPECT_EQ(refused.calls, 0);
-    EXPECT_EQ(fresh.job_state.load(), kJobIdle);
+    EXPECT_EQ(fresh.job_state.load(), JOB_IDLE);
     EXPECT_STREQ(fresh.params.server, "keep");
     EXPECT_STREQ(fresh.params.local_file, "keep");
     EXPECT_STREQ(fresh.params.user, "");
@@ -96,11 +96,11 @@ TEST(StartJob, AWorkerThatCannotStartPutsTheStateBackToIdle) {
   SharedJobState shared;
   Launcher launcher;
   launcher.result = 0;
-  EXPECT_EQ(start(shared, launcher, kJobHttpDownload, StartArgs{{"u", "", "", "", "", "f"}}), 0);
-  EXPECT_EQ(launcher.state_seen, kJobHttpDownload);
-  EXPECT_EQ(shared.job_state.load(), kJobIdle);
+  EXPECT_EQ(start(shared, launcher, JOB_HTTP_DOWNLOAD, StartArgs{{"u", "", "", "", "", "f"}}), 0);
+  EXPECT_EQ(launcher.state_seen, JOB_HTTP_DOWNLOAD);
+  EXPECT_EQ(shared.job_state.load(), JOB_IDLE);
   launcher.result = 7;
-  EXPECT_EQ(start(shared, launcher, kJobHttpDownload, StartArgs{{"u", "", "", "", "", "f"}}), 7);
+  EXPECT_EQ(start(shared, launcher, JOB_HTTP_DOWNLOAD, StartArgs{{"u", "", "", "", "", "f"}}), 7);
 }
 
 TEST(RequestStop, ReturnsThePreviousStateAndMarksRunningJobs) {
@@ -108,10 +108,10 @@ TEST(RequestStop, ReturnsThePreviousStateAndMarksRunningJobs) {
     std::int32_t before, result, after;
   };
   const Row rows[] = {
-      {kJobIdle, kJobIdle, kJobIdle},
-      {kJobFtpDownload, kJobFtpDownload, kJobStopRequested},
-      {kJobHttpDownload, kJobHttpDownload, kJobStopRequested},
-      {kJobStopRequested, kJobStopRequested, kJobStopRequested},
+      {JOB_IDLE, JOB_IDLE, JOB_IDLE},
+      {JOB_FTP_DOWNLOAD, JOB_FTP_DOWNLOAD, JOB_STOP_REQUESTED},
+      {JOB_HTTP_DOWNLOAD, JOB_HTTP_DOWNLOAD, JOB_STOP_REQUESTED},
+      {JOB_STOP_REQUESTED, JOB_STOP_REQUESTED, JOB_STOP_REQUESTED},
   };
   for (const Row& row : rows) {
     std::atomic<std::int32_t> state{row.before};
@@ -124,12 +124,12 @@ TEST(RequestStop, NeverLeavesAStopBehindAWorkerThatEnded) {
   // A stop request races with a worker's final reset; whichever comes
   // first, the state must be idle once both are done.
   for (int round = 0; round < 2000; ++round) {
-    std::atomic<std::int32_t> state{kJobHttpDownload};
-    std::thread worker([&] { state.store(kJobIdle); });
+    std::atomic<std::int32_t> state{JOB_HTTP_DOWNLOAD};
+    std::thread worker([&] { state.store(JOB_IDLE); });
     const std::int32_t seen = request_stop(state);
     worker.join();
-    ASSERT_TRUE(seen == kJobHttpDownload || seen == kJobIdle) << seen;
-    ASSERT_EQ(state.load(), kJobIdle) << round;
+    ASSERT_TRUE(seen == JOB_HTTP_DOWNLOAD || seen == JOB_IDLE) << seen;
+    ASSERT_EQ(state.load(), JOB_IDLE) << round;
   }
 }
 

@@ -23,7 +23,7 @@ void record(SharedJobState& shared, WorkBuffer&) {
 constexpr JobRunners kRecorders{record<1>, record<2>, record<3>, record<4>};
 
 TEST(RunWorker, RunsTheJobOfItsCodeAndEndsIdleWithTheCountersKept) {
-  for (std::int32_t code : {kJobFtpDownload, kJobFtpUpload, kJobFtpCommand, kJobHttpDownload}) {
+  for (std::int32_t code : {JOB_FTP_DOWNLOAD, JOB_FTP_UPLOAD, JOB_FTP_COMMAND, JOB_HTTP_DOWNLOAD}) {
     SharedJobState shared;
     shared.job_state.store(code);
     shared.total_bytes.store(7777);
@@ -32,7 +32,7 @@ TEST(RunWorker, RunsTheJobOfItsCodeAndEndsIdleWithTheCountersKept) {
     run_worker(shared, kRecorders);
     EXPECT_EQ(g_ran, code);
     EXPECT_EQ(g_state_during, code);
-    EXPECT_EQ(shared.job_state.load(), kJobIdle);
+    EXPECT_EQ(shared.job_state.load(), JOB_IDLE);
     EXPECT_EQ(shared.total_bytes.load(), 100u + code);
     EXPECT_EQ(shared.done_bytes.load(), 10u + code);
   }
@@ -40,13 +40,13 @@ TEST(RunWorker, RunsTheJobOfItsCodeAndEndsIdleWithTheCountersKept) {
 
 TEST(RunWorker, AStopBeforeTheWorkerBeganRunsNoJob) {
   SharedJobState shared;
-  shared.job_state.store(kJobStopRequested);
+  shared.job_state.store(JOB_STOP_REQUESTED);
   shared.total_bytes.store(5);
   shared.done_bytes.store(5);
   g_ran = 0;
   run_worker(shared, kRecorders);
   EXPECT_EQ(g_ran, 0);
-  EXPECT_EQ(shared.job_state.load(), kJobIdle);
+  EXPECT_EQ(shared.job_state.load(), JOB_IDLE);
   EXPECT_EQ(shared.total_bytes.load(), 0u);
   EXPECT_EQ(shared.done_bytes.load(), 0u);
 }

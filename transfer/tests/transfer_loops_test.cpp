@@ -24,7 +24,7 @@ std::string pattern(std::size_t n) {
 // reads, and requests a stop after `stop_after` reads.
 struct MemorySource : BlockSource {
   std::string data;
-  std::size_t chunk = kBlockSize;
+  std::size_t chunk = BLOCK_SIZE;
   int fail_at = -1;
   int stop_after = -1;
   std::atomic<std::int32_t>* state = nullptr;
@@ -36,7 +36,7 @@ struct MemorySource : BlockSource {
     got = std::min({capacity, chunk, data.size() - pos});
     std::copy_n(data.data() + pos, got, buffer);
     pos += got;
-    if (reads == stop_after) state->store(kJobStopRequested);
+    if (reads == stop_after) state->store(JOB_STOP_REQUESTED);
     return true;
   }
 };
@@ -51,18 +51,18 @@ struct MemorySink : BlockSink {
 };
 
 TEST(ReceiveBlocks, CopiesEverythingInBlocksOfAtMost10240Bytes) {
-  for (std::size_t size : {std::size_t{0}, std::size_t{1}, kBlockSize, kBlockSize + 1, 5 * kBlockSize + 77}) {
+  for (std::size_t size : {std::size_t{0}, std::size_t{1}, BLOCK_SIZE, BLOCK_SIZE + 1, 5 * BLOCK_SIZE + 77}) {
     MemorySource source;
     source.data = pattern(size);
     source.chunk = 1 << 20;
     MemorySink sink;
     WorkBuffer work;
-    std::atomic<std::int32_t> state{kJobHttpDownload};
+    std::atomic<std::int32_t> state{JOB_HTTP_DOWNLOAD};
     std::atomic<std::uint32_t> done{0};
     receive_blocks(source, sink, work, state, done);
     EXPECT_EQ(sink.data, source.data) << size;
     EXPECT_EQ(done.load(), size);
-    for (std::size_t w : sink.writes) EXPECT_LE(w, kBlockSize);
+    for (std::size_t w : sink.writes) EXPECT_LE(w, BLOCK_SIZE);
   }
 }
 
@@ -73,7 +73,7 @@ TEST(ReceiveBlocks, AFailedReadKeepsTheBlocksBefore) {
   source.fail_at = 4;
   MemorySink sink;
   WorkBuffer work;
-  std::atomic<std::int32_t> state{kJobFtpDownload};
+  std::atomic<std::int32_t> state{JOB_FTP_DOWNLOAD};
   std::atomic<std::uint32_t> done{0};
   receive_blocks(source, sink, work, state, done);
   EXPECT_EQ(sink.data, source.data.substr(0, 12000));
@@ -81,7 +81,7 @@ TEST(ReceiveBlocks, AFailedReadKeepsTheBlocksBefore) {
 }
 
 TEST(ReceiveBlocks, AStopDropsTheBlockJustRead) {
-  std::atomic<std::int32_t> state{kJobHttpDownload};
+  std::atomic<std::int32_t> state{JOB_HTTP_DOWNLOAD};
   MemorySource source;
   source.data = pattern(100000);
   source.stop_after = 3;
@@ -91,8 +91,8 @@ TEST(ReceiveBlocks, AStopDropsTheBlockJustRead) {
   std::atomic<std::uint32_t> done{0};
   receive_blocks(source, sink, work, state, done);
   EXPECT_EQ(source.reads, 3);
-  EXPECT_EQ(sink.data, source.data.substr(0, 2 * kBlockSize));
-  EXPECT_EQ(done.load(), 2 * kBlockSize);
+  EXPECT_EQ(sink.data, source.data.substr(0, 2 * BLOCK_SIZE));
+  EXPECT_EQ(done.load(), 2 * BLOCK_SIZE);
 }
 
 struct MemoryInput : UploadInput {
@@ -116,7 +116,7 @@ struct MemoryInput : UploadInput {
 struct MemoryWriter : BlockWriter {
   std::string data;
   std::vector<std::size_t> lengths;
-  std::size_t limit = kBlockSize;
+  std::size_t limit = BLOCK_SIZE;
   int fail_at = -1;
   int stop_after = -1;
   std::atomic<std::int32_t>* state = nullptr;
@@ -126,7 +126,7 @@ struct MemoryWriter : BlockWriter {
     lengths.push_back(length);
     accepted = std::min(length, limit);
     data.append(bytes, accepted);
-    if (static_cast<int>(lengths.size()) == stop_after) state->store(kJobStopRequested);
+    if (static_cast<int>(lengths.size()) == stop_after) state->store(JOB_STOP_REQUESTED);
     return true;
   }
 };
@@ -134,7 +134,7 @@ struct MemoryWriter : BlockWriter {
 struct Upload {
   MemoryInput input;
   MemoryWriter writer;
-  std::atomic<std::int32_t> state{kJobFtpUpload};
+  std::atomic<std::int32_t> state{JOB_FTP_UPLOAD};
   std::atomic<std::uint32_t> done{0};
 
   explicit Upload(std::size_t size) {
@@ -154,7 +154,7 @@ TEST(SendBlocks, WriteCountsByFileSize) {
   };
   // An empty file makes one write of 0 bytes; exactly one block makes one
   // write; a block and a byte make two.
-  for (const Row& row : {Row{0, 1}, Row{1, 1}, Row{kBlockSize, 1}, Row{kBlockSize + 1, 2}, Row{3 * kBlockSize, 3}}) {
+  for (const Row& row : {Row{0, 1}, Row{1, 1}, Row{BLOCK_SIZE, 1}, Row{BLOCK_SIZE + 1, 2}, Row{3 * BLOCK_SIZE, 3}}) {
     Upload up(row.size);
     up.run();
     EXPECT_EQ(up.writer.data, up.input.data) << row.size;
@@ -168,7 +168,7 @@ TEST(SendBlocks, APartlyAcceptedBlockContinuesAtItsFirstByteNotTaken) {
   up.writer.limit = 4000;
   up.run();
   EXPECT_EQ(up.writer.data, up.input.data);
-  EXPECT_EQ(up.writer.lengths.front(), kBlockSize);
+  EXPECT_EQ(up.writer.lengths.front(), BLOCK_SIZE);
   EXPECT_EQ(up.input.seeks[1], 4000u);
   EXPECT_EQ(up.done.load(), 25000u);
 }
@@ -177,7 +177,7 @@ TEST(SendBlocks, EndsOnAFailedWriteOrAWriteThatTakesNothing) {
   Upload failing(50000);
   failing.writer.fail_at = 2;
   failing.run();
-  EXPECT_EQ(failing.done.load(), 2 * kBlockSize);
+  EXPECT_EQ(failing.done.load(), 2 * BLOCK_SIZE);
 
   Upload refusing(50000);
   refusing.writer.limit = 0;
@@ -191,8 +191,8 @@ TEST(SendBlocks, AStopEndsTheLoopAfterTheBlockJustWritten) {
   up.writer.stop_after = 2;
   up.run();
   EXPECT_EQ(up.writer.lengths.size(), 2u);
-  EXPECT_EQ(up.writer.data, up.input.data.substr(0, 2 * kBlockSize));
-  EXPECT_EQ(up.done.load(), 2 * kBlockSize);
+  EXPECT_EQ(up.writer.data, up.input.data.substr(0, 2 * BLOCK_SIZE));
+  EXPECT_EQ(up.done.load(), 2 * BLOCK_SIZE);
 }
 
 }  // namespace

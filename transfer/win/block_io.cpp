@@ -30,7 +30,7 @@ std::uint64_t StreamInput::size() {
   return end < 0 ? 0 : static_cast<std::uint64_t>(end);
 }
 
-void receive_to_file(HINTERNET source, const char* local_path, WorkBuffer& work, SharedJobState& shared) {
+void ReceiveToFile(HINTERNET source, const char* local_path, WorkBuffer& work, SharedJobState& shared) {
   FileStream file(std::fopen(local_path, "wb"));
   if (!file) return;
   InternetSource reader(source);

@@ -1,5 +1,5 @@
 // The Windows ends of the block loops: an Internet handle read or written
-// block by block, and C file streams for the local file. `receive_to_file`
+// block by block, and C file streams for the local file. `ReceiveToFile`
 // is the receive loop of the HTTP and FTP downloads.
 #pragma once
 
@@ -53,6 +53,6 @@ class StreamInput : public UploadInput {
 // Creates (or truncates) the local file at `local_path` and copies
 // everything readable from `source` into it (receive_blocks). When the file
 // cannot be opened nothing is read from `source`.
-void receive_to_file(HINTERNET source, const char* local_path, WorkBuffer& work, SharedJobState& shared);
+void ReceiveToFile(HINTERNET source, const char* local_path, WorkBuffer& work, SharedJobState& shared);
 
 }  // namespace qv

@@ -13,14 +13,14 @@
 namespace {
 
 // Touched by the controlling thread only (inside the starts).
-qv::KernelHandle g_worker;
+qv::KernelHandle worker_handle;
 
 std::int32_t launch_worker(void*) {
   HANDLE thread = ::CreateThread(nullptr, 0, qv::JobThread, nullptr, 0, nullptr);
   if (thread == nullptr) return 0;
   // The previous worker has put the state back to 0, so its handle is no
   // longer needed.
-  g_worker.reset(thread);
+  worker_handle.reset(thread);
   const auto value = static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(thread));
   return value != 0 ? value : 1;  // a started job always yields non-zero
 }
@@ -33,21 +33,21 @@ std::int32_t start(std::int32_t code, const qv::StartArgs& args) {
 
 QVFTP_API qvread(const char* server, const char* user, const char* password, const char* remote_path,
                  const char* mode, const char* local_file) {
-  return start(qv::kJobFtpDownload, {{server, user, password, remote_path, mode, local_file}});
+  return start(qv::JOB_FTP_DOWNLOAD, {{server, user, password, remote_path, mode, local_file}});
 }
 
 QVFTP_API qvwrite(const char* server, const char* user, const char* password, const char* remote_path,
                   const char* mode, const char* local_file) {
-  return start(qv::kJobFtpUpload, {{server, user, password, remote_path, mode, local_file}});
+  return start(qv::JOB_FTP_UPLOAD, {{server, user, password, remote_path, mode, local_file}});
 }
 
 QVFTP_API qvcommand(const char* server, const char* user, const char* password, const char* remote_path,
                     const char* mode, const char* local_file) {
-  return start(qv::kJobFtpCommand, {{server, user, password, remote_path, mode, local_file}});
+  return start(qv::JOB_FTP_COMMAND, {{server, user, password, remote_path, mode, local_file}});
 }
 
 QVFTP_API qvhttp(const char* url, const char* local_file) {
-  return start(qv::kJobHttpDownload, {{url, "", "", "", "", local_file}});
+  return start(qv::JOB_HTTP_DOWNLOAD, {{url, "", "", "", "", local_file}});
 }
 
 QVFTP_API qvstate() { return qv::library_job_state().job_state.load(); }

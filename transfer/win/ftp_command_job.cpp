@@ -60,7 +60,7 @@ void transfer_listing(ControlConnection& control, const Socket& listener, const 
   {
     File file(std::fopen(local_file, "wb"));
     if (file) {
-      char block[kBlockSize];
+      char block[BLOCK_SIZE];
       if (std::fwrite(directory.bytes, 1, directory.size, file.get()) == directory.size) {
         receive_listing(data, file.get(), block, sizeof block, job_state);
       }

@@ -62,7 +62,7 @@ void run_ftp_download_job(SharedJobState& shared, WorkBuffer& work) {
   InternetHandle remote(::FtpOpenFileA(session.connection.get(), name, GENERIC_READ, session.transfer_type, 0));
   if (!remote) return;
   bound_network_waits(remote.get());
-  receive_to_file(remote.get(), local_path.c_str(), work, shared);
+  ReceiveToFile(remote.get(), local_path.c_str(), work, shared);
 }
 
 void run_ftp_upload_job(SharedJobState& shared, WorkBuffer& work) {

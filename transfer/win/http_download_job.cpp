@@ -26,7 +26,7 @@ void run_http_download_job(SharedJobState& shared, WorkBuffer& work) {
                        &length_size, &index)) {
     shared.total_bytes.store(content_length);
   }
-  receive_to_file(request.get(), local_path.c_str(), work, shared);
+  ReceiveToFile(request.get(), local_path.c_str(), work, shared);
 }
 
 }  // namespace qv
