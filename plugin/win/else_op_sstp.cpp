@@ -22,6 +22,9 @@ namespace {
 // Window handles travel as 32-bit decimal numbers (they are 32-bit values
 // even in 64-bit processes).
 std::uint64_t handle_number(HWND window) { return static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window)); }
+// How long a script request may take the host to handle.
+constexpr UINT kHostSendTimeoutMs = 10000;
+
 HWND handle_from_number(std::uint32_t number) { return reinterpret_cast<HWND>(static_cast<UINT_PTR>(number)); }
 
 }  // namespace
@@ -35,7 +38,12 @@ HWND SendScript(std::u16string_view script, HWND host_window) {
     record.dwData = kCopyDataId;
     record.cbData = static_cast<DWORD>(request.size());
     record.lpData = const_cast<char*>(request.data());
-    SendMessageA(host_window, WM_COPYDATA, reinterpret_cast<WPARAM>(form), reinterpret_cast<LPARAM>(&record));
+    // Synchronous as the host expects, but bounded: the handle comes from
+    // shared memory that any program can write, and a window that no longer
+    // handles messages must not hold the plug-in for ever.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(host_window, WM_COPYDATA, reinterpret_cast<WPARAM>(form), reinterpret_cast<LPARAM>(&record),
+                        SMTO_NORMAL | SMTO_ABORTIFHUNG, kHostSendTimeoutMs, &ignored);
   }
   return host_window;
 }

@@ -105,6 +105,14 @@ class Hostile(cb.ProgramFolderCase):
                 if new_count is not None:
                     self.assertEqual(self.file('vesk_new.dat').read_bytes(), store_bytes(items[:new_count]))
 
+    def test_a_host_that_hangs_does_not_hold_the_check(self):
+        items = ap.make_items(3)
+        with cb.AntennaServer() as server, cb.HostStandIn(self.tmp) as host:
+            server.body = ap.page_bytes(items, 'cp932')
+            self.assertEqual(host.hang(90000), 'hanging')
+            cb.run_veskchk(self.folder, timeout=60)  # each request waits at most 10 s
+        self.assertEqual(self.file('vesk_old.dat').read_bytes(), store_bytes(items))
+
     def test_a_host_block_of_ones_without_cr_finds_no_host(self):
         self.file('vesk_lst.dat').write_bytes(b'menu\r\n')
         self.file('vesk_old.dat').write_bytes(store_bytes(ap.make_items(2)))

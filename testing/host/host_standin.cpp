@@ -11,6 +11,8 @@
 //   msg <message> <wparam> <lparam> [<message> <wparam> <lparam>]...
 //        sends them back to back      -> "sent <result>..." | "no-target" | "failed"
 //   target                            -> "target <decimal handle or 0>"
+//   hang <milliseconds>               -> "hanging": the window stops handling
+//        messages for that long, as a host that hangs
 //   quit  (or end of input)           -> "bye", then the program ends
 // At start it prints "ready <own window handle>" once everything is in place.
 // In a --block-file the text "%HWND%" stands for the stand-in's own handle.
@@ -26,6 +28,7 @@
 namespace {
 
 constexpr UINT kQuitCommand = WM_APP + 1;
+constexpr UINT kHangCommand = WM_APP + 2;  // wparam: milliseconds
 constexpr ULONG_PTR kDefaultMappingBytes = 1024;
 
 struct StandIn {
@@ -81,6 +84,9 @@ LRESULT CALLBACK standin_proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     case kQuitCommand:
       DestroyWindow(w);
       return 0;
+    case kHangCommand:
+      Sleep(static_cast<DWORD>(wp));
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
@@ -126,6 +132,9 @@ DWORD WINAPI command_thread(LPVOID) {
       answer(ok ? results : "failed");
     } else if (line == "target") {
       answer("target " + std::to_string(static_cast<long long>(g_standin.target.load())));
+    } else if (line.rfind("hang ", 0) == 0) {
+      PostMessageW(g_standin.window, kHangCommand, std::strtoul(line.c_str() + 5, nullptr, 10), 0);
+      answer("hanging");
     } else if (line == "quit") {
       break;
     } else {

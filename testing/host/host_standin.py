@@ -112,6 +112,10 @@ class HostStandIn:
         pause between them; returns "sent <result> <result>..." or as send()."""
         return self.command('msg ' + ' '.join(f'{m} {w} {l}' for m, w, l in messages))
 
+    def hang(self, milliseconds):
+        """Makes the stand-in's window stop handling messages for a while."""
+        return self.command(f'hang {milliseconds}')
+
     def target(self):
         return int(self.command('target').split()[1])
 
