@@ -63,10 +63,7 @@ result convert_eucjp_to_sjis(const char* in, std::size_t n, char* out) noexcept 
         continue;
       }
     }
-    unit u = eucjp_step(p, i, n);
-    if (u.error != error_code::success && r.error == error_code::success) r.error = u.error;
-    write_unit(w, u);
-    i += u.length;
+    i += take_unit(w, r, eucjp_step(p, i, n));
   }
   r.count = static_cast<std::size_t>(w.out - o);
   return r;

@@ -150,10 +150,7 @@ result convert_iso2022jp_to_sjis(const char* in, std::size_t n, char* out) noexc
       i += 3;
       continue;
     }
-    unit u = d.step(p, i, n);
-    if (u.error != error_code::success && r.error == error_code::success) r.error = u.error;
-    write_unit(w, u);
-    i += u.length;
+    i += take_unit(w, r, d.step(p, i, n));
   }
   r.count = static_cast<std::size_t>(w.out - o);
   return r;

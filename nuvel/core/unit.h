@@ -27,6 +27,14 @@ inline void write_unit(sjis_writer& w, const unit& u) noexcept {
   else if (u.code != kNoOutput) w.code(u.code);
 }
 
+// Writes one decoded unit, keeps the first error of the conversion in `r`,
+// and returns how many input bytes the unit took.
+inline std::size_t take_unit(sjis_writer& w, result& r, const unit& u) noexcept {
+  if (u.error != error_code::success && r.error == error_code::success) r.error = u.error;
+  write_unit(w, u);
+  return u.length;
+}
+
 // Converts with `step(in, i, n)`, which decodes the character at in[i] (a
 // byte >= 0x80); ASCII runs are copied directly.
 template <class Step>
@@ -37,10 +45,7 @@ template <class Step>
   while (i < n) {
     i = copy_ascii_run(in, i, n, w.out);
     if (i >= n) break;
-    unit u = step(in, i, n);
-    if (u.error != error_code::success && r.error == error_code::success) r.error = u.error;
-    write_unit(w, u);
-    i += u.length;
+    i += take_unit(w, r, step(in, i, n));
   }
   r.count = static_cast<std::size_t>(w.out - out);
   return r;

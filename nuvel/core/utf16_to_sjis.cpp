@@ -78,15 +78,10 @@ result convert_utf16(const unsigned char* p, std::size_t n, unsigned char* out) 
       i += 2;
       continue;
     }
-    unit u = utf16_step(p, i, n, BigEndian);
-    if (u.error != error_code::success && r.error == error_code::success) r.error = u.error;
-    write_unit(w, u);
-    i += u.length;
+    i += take_unit(w, r, utf16_step(p, i, n, BigEndian));
   }
   if (i < n) {  // a final odd byte
-    unit u = utf16_step(p, i, n, BigEndian);
-    if (r.error == error_code::success) r.error = u.error;
-    write_unit(w, u);
+    take_unit(w, r, utf16_step(p, i, n, BigEndian));
   }
   r.count = static_cast<std::size_t>(w.out - out);
   return r;

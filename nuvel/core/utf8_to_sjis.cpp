@@ -88,10 +88,7 @@ result convert_utf8_to_sjis(const char* in, std::size_t n, char* out) noexcept {
         }
       }
     }
-    unit u = utf8_step(p, i, n);
-    if (u.error != error_code::success && r.error == error_code::success) r.error = u.error;
-    write_unit(w, u);
-    i += u.length;
+    i += take_unit(w, r, utf8_step(p, i, n));
   }
   r.count = static_cast<std::size_t>(w.out - o);
   return r;

@@ -8,7 +8,6 @@ import os
 import pathlib
 import subprocess
 import sys
-import threading
 import time
 import unittest
 
@@ -42,7 +41,7 @@ class AntennaServer:
         self.status = 200
         self.paths = []
         self.user_agents = []
-        self._server = None
+        self._running = None
 
     def __enter__(self):
         owner = self
@@ -61,15 +60,12 @@ class AntennaServer:
             def log_message(self, *args):
                 pass
 
-        http.server.ThreadingHTTPServer.allow_reuse_address = True
-        self._server = http.server.ThreadingHTTPServer(self.address, Handler)
-        self._server.daemon_threads = True
-        threading.Thread(target=self._server.serve_forever, daemon=True).start()
+        self._running = winebench.http_server(Handler, *self.address)
+        self._running.__enter__()
         return self
 
     def __exit__(self, *exc):
-        self._server.shutdown()
-        self._server.server_close()
+        self._running.__exit__(*exc)
 
 
 def program_folder(parent, name='ピルトナー'):

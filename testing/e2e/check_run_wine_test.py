@@ -34,7 +34,7 @@ class CheckRun(cb.ProgramFolderCase):
     def test_first_check_stores_the_page_and_ends(self):
         with cb.AntennaServer() as server, cb.HostStandIn(self.tmp) as host:
             server.body = ap.page_bytes(self.items, 'euc_jp')
-            rc, _ = cb.run_veskchk(self.folder)
+            cb.run_veskchk(self.folder)
             self.assert_spoken(host, [CHECKING, NO_PREVIOUS])
         self.assertEqual(server.paths, [cb.PAGE_PATH])
         self.assertEqual(server.user_agents, ['QVHTTP'])

@@ -12,7 +12,7 @@ from check_bench import store_bytes
 
 class Hostile(cb.ProgramFolderCase):
 
-    def check(self, page, host=None, timeout=120):
+    def check(self, page, timeout=120):
         with cb.AntennaServer() as server:
             server.body = page
             return cb.run_veskchk(self.folder, timeout=timeout)
@@ -117,7 +117,7 @@ class Hostile(cb.ProgramFolderCase):
         self.file('vesk_lst.dat').write_bytes(b'menu\r\n')
         self.file('vesk_old.dat').write_bytes(store_bytes(ap.make_items(2)))
         with cb.HostStandIn(self.tmp, block=b'\x01' * 4096) as host:
-            rc, seconds = cb.run_veskchk(self.folder, '/L', timeout=15)
+            cb.run_veskchk(self.folder, '/L', timeout=15)
             self.assertEqual(host.requests(), [])
 
 

@@ -98,16 +98,10 @@ def free_port(host='127.0.0.1'):
         return s.getsockname()[1]
 
 
-class _QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
 @contextlib.contextmanager
-def http_server(handler_class=None, host='127.0.0.1', port=0, directory=None):
-    """A threaded HTTP server on loopback; yields (host, port, server)."""
-    if handler_class is None:
-        handler_class = lambda *a, **k: _QuietHandler(*a, directory=str(directory or '.'), **k)  # noqa: E731
+def http_server(handler_class, host='127.0.0.1', port=0):
+    """A threaded HTTP server on loopback (port 0: any free port) that
+    serves with `handler_class`; yields (host, port, server)."""
     http.server.ThreadingHTTPServer.allow_reuse_address = True
     server = http.server.ThreadingHTTPServer((host, port), handler_class)
     server.daemon_threads = True

@@ -18,6 +18,8 @@ import re
 import threading
 import time
 
+import winebench
+
 NOT_FOUND_BODY = b'<html><body>404 no such page</body></html>\n'
 
 
@@ -95,17 +97,11 @@ class BodyHandler(http.server.BaseHTTPRequestHandler):
 @contextlib.contextmanager
 def body_server(host='127.0.0.1'):
     """Yields the server; its base address is server.base ("http://h:p")."""
-    http.server.ThreadingHTTPServer.allow_reuse_address = True
-    server = http.server.ThreadingHTTPServer((host, 0), BodyHandler)
-    server.daemon_threads = True
-    server.requests = []
-    server.stalled = threading.Event()  # set to release stalled responses
-    server.base = f'http://{host}:{server.server_address[1]}'
-    thread = threading.Thread(target=server.serve_forever, daemon=True)
-    thread.start()
-    try:
-        yield server
-    finally:
-        server.stalled.set()
-        server.shutdown()
-        server.server_close()
+    with winebench.http_server(BodyHandler, host) as (_, port, server):
+        server.requests = []
+        server.stalled = threading.Event()  # set to release stalled responses
+        server.base = f'http://{host}:{port}'
+        try:
+            yield server
+        finally:
+            server.stalled.set()
