@@ -142,6 +142,15 @@ class HttpDownload(unittest.TestCase):
         before, after = r.values('handles')
         self.assertLess(after - before, 20, r.text)
 
+    def test_freeing_the_library_as_soon_as_a_job_ends_is_safe(self):
+        # The worker still runs the library's code for a moment after the
+        # state is back at 0; its own reference keeps the library mapped
+        # until it has left, and then the library leaves the process.
+        local = self.target('cycle.bin')
+        r = drive('cycle', '200', self.server.base + '/body/10', winpath(local), timeout=300)
+        self.assertEqual((r.last('cycle_failed'), r.last('still_loaded')), (0, 0))
+        self.assertEqual(file_bytes(local), body_bytes(10))
+
 
 if __name__ == '__main__':
     unittest.main()

@@ -1,6 +1,7 @@
 // The eight exported functions of qvftp.dll and its entry point. The
 // worker's thread handle is kept until the next start, so a caller may use
 // the returned handle meanwhile and a run of many jobs holds one handle.
+// Each worker holds a reference to the library until it has exited.
 #include <windows.h>
 
 #include <cstdint>
@@ -15,9 +16,21 @@ namespace {
 // Touched by the controlling thread only (inside the starts).
 qv::KernelHandle worker_handle;
 
+// A reference to this library for a new worker to hold while it runs.
+HMODULE pin_library() {
+  HMODULE self = nullptr;
+  ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&qv::JobThread), &self);
+  return self;
+}
+
 std::int32_t launch_worker(void*) {
-  HANDLE thread = ::CreateThread(nullptr, 0, qv::JobThread, nullptr, 0, nullptr);
-  if (thread == nullptr) return 0;
+  HMODULE pinned = pin_library();
+  if (pinned == nullptr) return 0;
+  HANDLE thread = ::CreateThread(nullptr, 0, qv::JobThread, pinned, 0, nullptr);
+  if (thread == nullptr) {
+    ::FreeLibrary(pinned);
+    return 0;
+  }
   // The previous worker has put the state back to 0, so its handle is no
   // longer needed.
   worker_handle.reset(thread);

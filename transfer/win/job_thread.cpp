@@ -20,9 +20,9 @@ constexpr JobRunners kRunners{run_ftp_download_job, run_ftp_upload_job, run_comm
 
 SharedJobState& library_job_state() { return g_shared; }
 
-DWORD WINAPI JobThread(LPVOID) {
+DWORD WINAPI JobThread(LPVOID module_reference) {
   run_worker(g_shared, kRunners);
-  return 0;
+  ::FreeLibraryAndExitThread(static_cast<HMODULE>(module_reference), 0);
 }
 
 }  // namespace qv

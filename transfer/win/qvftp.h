@@ -11,7 +11,10 @@
 // Starts: return the worker thread's handle as a non-zero integer (valid
 // until the next start), the running job's code (or -1 while a stop is
 // pending) when a job runs, or 0 when a string is longer than 99 bytes or
-// the thread cannot be created. A refused start changes nothing.
+// the thread cannot be created. A refused start changes nothing. The
+// worker holds its own reference to the library, so the caller may free the
+// library once the state is back at 0; a caller about to end its process
+// then should first wait on the worker's handle, which ends a moment later.
 QVFTP_API qvread(const char* server, const char* user, const char* password, const char* remote_path,
                  const char* mode, const char* local_file);
 QVFTP_API qvwrite(const char* server, const char* user, const char* password, const char* remote_path,

@@ -6,6 +6,9 @@
 //   state | stop | counters | handles | sleep MS
 //   stopat N      poll until qvnow >= N (or the job ends), then qvstop
 //   repeat N http URL FILE   N jobs in a row, each waited for
+//   cycle N URL FILE  (alone) N times: load the library, run an HTTP job to
+//                     its end, free the library at once; then report whether
+//                     the library left the process once the last worker ended
 //   clock         milliseconds since system start (for timings)
 #include <windows.h>
 
@@ -92,9 +95,38 @@ void out(const char* name, long long value) {
   std::fflush(stdout);
 }
 
+// Loads, runs and frees the library `count` times, freeing it as soon as
+// the state is back at 0, while the worker may still be on its way out.
+int cycle(long count, const char* url, const char* file) {
+  long failed = 0;
+  for (long n = 0; n < count; ++n) {
+    HMODULE dll = ::LoadLibraryA("qvftp.dll");
+    Library lib{};
+    if (dll == nullptr || !bind(dll, lib)) return 2;
+    if (lib.http(url, file) == 0 || wait_idle(lib) != 0) ++failed;
+    ::FreeLibrary(dll);
+  }
+  out("cycle_failed", failed);
+  const DWORD begun = ::GetTickCount();
+  while (::GetModuleHandleA("qvftp.dll") != nullptr && ::GetTickCount() - begun < 10000) ::Sleep(10);
+  out("still_loaded", ::GetModuleHandleA("qvftp.dll") != nullptr ? 1 : 0);
+  return 0;
+}
+
+// The worker goes on for a moment after the state is back at 0 (it leaves
+// the library and ends its thread). Ending the process in that moment kills
+// it there, which Wine can turn into a killed process; the driver waits for
+// the last worker of a finished job before it exits. `last_start` is what
+// the last start made while idle returned: 0 or the worker's handle.
+void await_last_worker(const Library& lib, std::int32_t last_start) {
+  if (last_start == 0 || lib.state() != 0) return;
+  ::WaitForSingleObject(reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(last_start)), 30000);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 5 && std::strcmp(argv[1], "cycle") == 0) return cycle(std::atol(argv[2]), argv[3], argv[4]);
   HMODULE dll = ::LoadLibraryA("qvftp.dll");
   Library lib{};
   if (dll == nullptr || !bind(dll, lib)) {
@@ -102,14 +134,21 @@ int main(int argc, char** argv) {
     return 2;
   }
   auto arg = [&](int i) -> const char* { return i < argc ? argv[i] : ""; };
+  std::int32_t last_start = 0;  // the last start's result: the worker's handle
   for (int i = 1; i < argc;) {
     const char* action = argv[i++];
     if (std::strcmp(action, "http") == 0) {
-      out("start", lib.http(arg(i), arg(i + 1)));
+      const bool idle = lib.state() == 0;
+      const std::int32_t result = lib.http(arg(i), arg(i + 1));
+      if (idle) last_start = result;
+      out("start", result);
       i += 2;
     } else if (!std::strcmp(action, "read") || !std::strcmp(action, "write") || !std::strcmp(action, "command")) {
       const Start6 fn = action[0] == 'r' ? lib.read : action[0] == 'w' ? lib.write : lib.command;
-      out("start", fn(arg(i), arg(i + 1), arg(i + 2), arg(i + 3), arg(i + 4), arg(i + 5)));
+      const bool idle = lib.state() == 0;
+      const std::int32_t result = fn(arg(i), arg(i + 1), arg(i + 2), arg(i + 3), arg(i + 4), arg(i + 5));
+      if (idle) last_start = result;
+      out("start", result);
       i += 6;
     } else if (std::strcmp(action, "wait") == 0) {
       out("wait", wait_idle(lib));
@@ -136,7 +175,8 @@ int main(int argc, char** argv) {
       i += 4;
       long failed = 0;
       for (long n = 0; n < count; ++n) {
-        if (lib.http(url, file) == 0 || wait_idle(lib) != 0) ++failed;
+        last_start = lib.http(url, file);
+        if (last_start == 0 || wait_idle(lib) != 0) ++failed;
       }
       out("repeat_failed", failed);
     } else {
@@ -144,5 +184,6 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  await_last_worker(lib, last_start);
   return 0;
 }
