@@ -29,7 +29,35 @@ ctest --preset native 2>&1 | tee "$logs/native.log"; tally "$logs/native.log"
 
 testing/bench.sh start build/windows-x64 || exit 1
 trap 'testing/bench.sh stop build/windows-x64' EXIT
-ctest --preset windows-x64 2>&1 | tee "$logs/windows-x64.log"; tally "$logs/windows-x64.log"
+# Wine on a busy machine now and then fails a run for reasons of its own
+# (a process's Unix side killed by the wineserver as it exits, a helper
+# process slow to start). A Wine test that fails is run once more and, when
+# it then passes, is named below as flaky with its first output kept in the
+# log above; a test that fails twice fails the run.
+
+# The names in the failure list at the end of a ctest log.
+failed_names() { sed -n '/^The following tests FAILED:/,$p' "$1" | grep -oE ' - [^ ]+' | cut -c4-; }
+
+ctest --preset windows-x64 2>&1 | tee "$logs/windows-x64.log"
+first=$(failed_names "$logs/windows-x64.log")
+if [ -z "$first" ]; then
+  tally "$logs/windows-x64.log"
+else
+  echo "rerunning the failed Wine tests once"
+  ctest --preset windows-x64 --rerun-failed 2>&1 | tee "$logs/windows-x64-rerun.log"
+  if grep -qE '^[0-9]+% tests passed' "$logs/windows-x64-rerun.log"; then
+    again=$(failed_names "$logs/windows-x64-rerun.log")
+  else
+    again=$first  # the rerun did not finish: every first failure stands
+  fi
+  total=$(grep -oE 'tests? failed out of [0-9]+' "$logs/windows-x64.log" | tail -1 | grep -oE '[0-9]+$')
+  still=$(grep -c . <<<"$again")
+  passed=$((passed + ${total:-0} - still))
+  failed=$((failed + still))
+  for name in $first; do
+    grep -qx "$name" <<<"$again" || flaky="${flaky:-} $name"
+  done
+fi
 ctest --preset windows-x86 2>&1 | tee "$logs/windows-x86.log"; tally "$logs/windows-x86.log"
 
 # The core unit tests again, built with ASan and UBSan by the fuzz preset:
@@ -45,5 +73,6 @@ if [ -x testing/fuzz/run.sh ]; then
 fi
 
 echo
+[ -n "${flaky:-}" ] && echo "flaky (failed once under Wine, passed when run again):${flaky}"
 echo "all: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

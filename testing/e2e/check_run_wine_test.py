@@ -28,7 +28,10 @@ class CheckRun(cb.ProgramFolderCase):
         """Runs a first check on `items` so the store holds that page."""
         with cb.AntennaServer() as server:
             server.body = ap.page_bytes(items, 'cp932')
-            cb.run_veskchk(self.folder)
+            code, _ = cb.run_veskchk(self.folder)
+        self.assertTrue(self.file('vesk_old.dat').exists(),
+                        f'no store after a first check: exit code {code}, requests {server.paths}, '
+                        f'folder {sorted(p.name for p in self.folder.iterdir())}')
         self.assertEqual(self.file('vesk_old.dat').read_bytes(), store_bytes(items))
 
     def test_first_check_stores_the_page_and_ends(self):
