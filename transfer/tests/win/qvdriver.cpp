@@ -114,9 +114,10 @@ int cycle(long count, const char* url, const char* file) {
 }
 
 // The worker goes on for a moment after the state is back at 0 (it leaves
-// the library and ends its thread). Ending the process in that moment kills
-// it there, which Wine can turn into a killed process; the driver waits for
-// the last worker of a finished job before it exits. `last_start` is what
+// the library and ends its thread). Ending the process in that moment cuts
+// the worker off mid-exit, and under Wine the process's end can then outlast
+// the wineserver's grace period and be killed (exit -9); so the driver waits
+// for the last worker of a finished job before it exits. `last_start` is what
 // the last start made while idle returned: 0 or the worker's handle.
 void await_last_worker(const Library& lib, std::int32_t last_start) {
   if (last_start == 0 || lib.state() != 0) return;
